@@ -1,0 +1,5 @@
+#include "EditorExchange.h"
+
+#include "EditorState.h"
+
+void exchangeEditorState(CDataExchange*, EditorState&) {}
