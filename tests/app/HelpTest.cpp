@@ -9,6 +9,8 @@
 #include <QCursor>
 #include <QGuiApplication>
 
+#include "QtTestApp.h"
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -16,14 +18,6 @@
 
 namespace {
 
-QGuiApplication& guiApp() {
-    static int argc = 1;
-    static char name[] = "app_help_test";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(argc, argv);
-    return app;
-}
 
 struct Launch {
     std::string helpFile;
@@ -46,7 +40,7 @@ public:
 class HelpRun : public testing::Test {
 protected:
     void SetUp() override {
-        guiApp();
+        qtTestApp();
         AfxSetHelpFilePath("/opt/brevant/bin/Brevant.HLP");
         AfxSetHelpLauncher(&launcher);
     }
@@ -119,7 +113,7 @@ TEST_F(HelpRun, ReportThatThrowsStillReopensHelp) {
 }
 
 TEST(DesktopHelpLauncher, JudgesByStartingTheOpenerNotByTheFile) {
-    guiApp();
+    qtTestApp();
     // The help file never exists; an opener that starts counts as a started viewer.
     EXPECT_TRUE(DesktopHelpLauncher(QStringLiteral("true")).launch("/nonexistent/Brevant.HLP", 0x20066));
     EXPECT_FALSE(DesktopHelpLauncher(QStringLiteral("/nonexistent/xdg-open")).launch("/tmp/Brevant.HLP", 0x20066));

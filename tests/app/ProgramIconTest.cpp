@@ -6,6 +6,8 @@
 #include <QGuiApplication>
 #include <QImageReader>
 
+#include "QtTestApp.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -26,14 +28,6 @@ std::vector<std::uint8_t> readFile(const std::string& path) {
 unsigned u16(const std::vector<std::uint8_t>& b, std::size_t at) { return b.at(at) | b.at(at + 1) << 8; }
 std::uint32_t u32(const std::vector<std::uint8_t>& b, std::size_t at) { return u16(b, at) | u16(b, at + 2) << 16; }
 
-QGuiApplication& guiApp() {
-    static int argc = 1;
-    static char name[] = "app_program_icon_test";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(argc, argv);
-    return app;
-}
 
 struct Image {
     unsigned size;
@@ -102,7 +96,7 @@ TEST(ProgramIcon, CompiledInBytesAreTheFile) {
 }
 
 TEST(ProgramIcon, QtReadsBothImagesWithTransparency) {
-    guiApp();
+    qtTestApp();
     QImageReader reader(QString::fromLocal8Bit(BREVANT_PROGRAM_ICON));
     ASSERT_EQ(reader.imageCount(), 2) << reader.errorString().toStdString();
     for (int i = 0; i < 2; ++i) {
@@ -120,7 +114,7 @@ TEST(ProgramIcon, QtReadsBothImagesWithTransparency) {
 }
 
 TEST(ProgramIcon, LoadedIconServesBothSizes) {
-    guiApp();
+    qtTestApp();
     const QIcon icon = AfxLoadIcon(IDI_PROGRAM);
     ASSERT_FALSE(icon.isNull());
     const QList<QSize> sizes = icon.availableSizes();
