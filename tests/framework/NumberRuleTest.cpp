@@ -8,6 +8,9 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <regex>
+#include <vector>
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -89,6 +92,47 @@ TEST_P(NumberRuleTest, SignedRule) {
 
 INSTANTIATE_TEST_SUITE_P(Inputs, NumberRuleTest, testing::ValuesIn(kRuleCases),
                          [](const testing::TestParamInfo<RuleCase>& info) { return info.param.name; });
+
+// An independent reading of both rules as a regular expression plus the zero rule, checked
+// against every text of up to five characters from an alphabet that hits each branch.
+std::optional<std::int64_t> modelRule(const std::string& text, bool isSigned) {
+    static const std::regex shape("^[ \t]*[ \t\n\v\f\r]*([+-]?)([0-9]+)[ \t]*$");
+    std::smatch m;
+    if (!std::regex_match(text, m, shape)) return std::nullopt;
+    const bool negative = m[1] == "-";
+    if (negative && !isSigned) return std::nullopt;
+    const std::string digits = m[2];
+    const std::size_t firstNonZero = digits.find_first_not_of('0');
+    const std::string significant = firstNonZero == std::string::npos ? "0" : digits.substr(firstNonZero);
+    const std::int64_t magnitude = significant.size() > 12 ? 999999999999 : std::stoll(significant);
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (magnitude == 0 && text[first] != '0') return std::nullopt;
+    if (!isSigned) return std::min<std::int64_t>(magnitude, 4294967295);
+    return negative ? std::max<std::int64_t>(-magnitude, -2147483648LL) : std::min<std::int64_t>(magnitude, 2147483647);
+}
+
+TEST(NumberRuleModel, AgreesWithTheModelOnEveryShortText) {
+    const std::string alphabet = std::string(" \t\n\r+-0159x", 11);
+    std::vector<std::string> texts = {""};
+    for (int length = 1; length <= 5; ++length) {
+        std::vector<std::string> longer;
+        for (const std::string& t : texts)
+            if (t.size() == static_cast<std::size_t>(length - 1))
+                for (const char c : alphabet) longer.push_back(t + c);
+        texts.insert(texts.end(), longer.begin(), longer.end());
+    }
+    int accepted = 0;
+    for (const std::string& t : texts) {
+        const auto u = parseUnsignedNumber(t);
+        const auto s = parseSignedNumber(t);
+        const auto mu = modelRule(t, false);
+        const auto ms = modelRule(t, true);
+        ASSERT_EQ(u ? std::optional<std::int64_t>(*u) : std::nullopt, mu) << "unsigned [" << t << "]";
+        ASSERT_EQ(s ? std::optional<std::int64_t>(*s) : std::nullopt, ms) << "signed [" << t << "]";
+        accepted += s.has_value();
+    }
+    EXPECT_GT(accepted, 1000);   // the alphabet reaches the accepting paths often
+}
 
 TEST(NumberFormat, DecimalWithoutSignPaddingOrGrouping) {
     EXPECT_EQ(formatUnsignedNumber(0), "0");
