@@ -4,11 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <cstdint>
 #include <new>
 #include <optional>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 

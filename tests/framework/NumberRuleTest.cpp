@@ -3,15 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <ostream>
 #include <regex>
-#include <vector>
-#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace {
 

@@ -4,10 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <new>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 
