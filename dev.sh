@@ -41,6 +41,17 @@ case "${1:-}" in
     install_missing
     configure_and_build -DBREVANT_TESTS=ON
     (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
+    # The whole suite again under ASan and UBSan: the first error ends its test. The
+    # suppressions name only leaks inside system libraries (Qt's font setup).
+    export ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:strict_init_order=1:detect_stack_use_after_return=1
+    export LSAN_OPTIONS=suppressions=$here/tests/sanitizers/lsan.supp:print_suppressions=0
+    export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+    fuzz_build=$build-fuzz
+    build=$build-sanitize
+    configure_and_build -DBREVANT_TESTS=ON -DBREVANT_SANITIZE=ON
+    (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
+    # A short pass of every fuzz target (clang and libFuzzer) from its seed corpus.
+    BREVANT_FUZZ_BUILD_DIR=$fuzz_build BREVANT_JOBS=$jobs fuzz/run.sh "${BREVANT_FUZZ_SECONDS:-20}"
     ;;
   *)
     echo "usage: $0 run|test" >&2

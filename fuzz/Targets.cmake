@@ -1,0 +1,5 @@
+# The fuzz targets: name, entry-point source (in fuzz/) and the libraries it reaches.
+# Included by fuzz/ (libFuzzer builds) and tests/fuzz/ (corpus replay), each of which
+# defines brevant_fuzz_target first.
+brevant_fuzz_target(record RecordFuzzer.cpp LIBS brevant_record)
+brevant_fuzz_target(number_rules NumberRuleFuzzer.cpp LIBS brevant_exchange)
