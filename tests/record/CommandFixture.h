@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <vector>
 
 #include "ConfigRecord.h"
@@ -11,6 +14,9 @@
 #include "FakeEditorWindow.h"
 #include "FileCommands.h"
 #include "TempFolder.h"
+
+using Bytes = std::vector<std::uint8_t>;
+using Calls = std::vector<std::string>;
 
 inline ConfigValues valuesBefore() {
     ConfigValues v;
@@ -80,3 +86,64 @@ protected:
 private:
     int m_descriptors = 0;
 };
+
+// Save as: the window shows typed values that differ from the state.
+inline ConfigValues typedValues() {
+    ConfigValues v;
+    v.titleName = "typed title";
+    v.hwType = 9;
+    v.keyAddr = 65536;
+    v.style = 1;
+    v.customerId = 1000;
+    v.jpegAddr = -2;
+    return v;
+}
+
+inline const Calls kSaved = {"takeState", "chooseFile(save)", "showState"};
+inline const Calls kAborted = {"takeState", "chooseFile(save)", "showMessage(abort!)"};
+
+class SaveAsCommand : public CommandTest {
+protected:
+    void SetUp() override {
+        CommandTest::SetUp();
+        m_umask = ::umask(022);
+        const ConfigValues v = typedValues();
+        window.fields["title"] = v.titleName;
+        window.fields["hwType"] = "9";
+        window.fields["keyAddr"] = "65536";
+        window.fields["style"] = "1";
+        window.fields["customerId"] = "1000";
+        window.fields["jpegAddr"] = "-2";
+        window.fields["output"] = "/typed/output.cfg";
+    }
+    void TearDown() override {
+        ::umask(m_umask);
+        CommandTest::TearDown();
+    }
+
+    // The folder holds exactly these names: no temporary file is left behind.
+    void expectFolderHolds(std::vector<std::string> names) {
+        std::vector<std::string> actual = folder.names();
+        std::sort(actual.begin(), actual.end());
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(actual, names);
+    }
+
+    // An existing file that must survive a failed save whole.
+    std::string oldFile(const std::string& name, mode_t mode = 0640) {
+        const std::string path = folder.path(name);
+        writeBytes(path, m_oldBytes);
+        ::chmod(path.c_str(), mode);
+        return path;
+    }
+    void expectOldFile(const std::string& path, mode_t mode = 0640) {
+        EXPECT_EQ(readBytes(path), m_oldBytes);
+        EXPECT_EQ(modeOf(path) & 07777, mode);
+    }
+
+    Bytes m_oldBytes = Bytes(100, 0x11);
+
+private:
+    mode_t m_umask = 0;
+};
+

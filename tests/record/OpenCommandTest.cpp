@@ -10,7 +10,7 @@
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+
 
 class OpenCommand : public CommandTest {
 protected:
@@ -38,9 +38,6 @@ TEST_F(OpenCommand, CancelledDialogChangesAndShowsNothing) {
     expectSameState(state, before);
     EXPECT_EQ(window.fields, fieldsBefore);
 }
-
-struct Unopenable;
-void PrintTo(const Unopenable& c, std::ostream* os);
 
 struct Unopenable {
     const char* name;
@@ -104,9 +101,6 @@ TEST_F(OpenCommand, FileLockedByAnotherProcessShowsAbort) {
     OnOpen(state, window);
     EXPECT_EQ(state.m_values, valuesInFile());
 }
-
-struct WrongLength;
-void PrintTo(const WrongLength& c, std::ostream* os);
 
 struct WrongLength {
     const char* name;
@@ -198,9 +192,6 @@ TEST_F(OpenCommand, ValidFileShowsItsValues) {
     EXPECT_EQ(window.fields["jpegAddr"], "-2147483648");
     EXPECT_EQ(readBytes(path), bytes);   // reading leaves the file alone
 }
-
-struct OpenFault;
-void PrintTo(const OpenFault& c, std::ostream* os);
 
 struct OpenFault {
     const char* name;
