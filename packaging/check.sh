@@ -44,10 +44,11 @@ ok "installed ${#expected[@]} files under $usr"
 
 if [[ -f $usr/bin/brevant-cfg ]]; then
   [[ $("$usr/bin/brevant-cfg" --version) == *" $version" ]] || fail "installed brevant-cfg --version is not $version"
-  zcat "$usr/share/man/man1/brevant-cfg.1.gz" | grep -q '^\.TH "\?BREVANT-CFG"\? "\?1"\?' \
-    || fail "brevant-cfg.1.gz is not a section 1 man page of brevant-cfg"
-  zcat "$usr/share/man/man1/brevant-cfg.1.gz" | grep -q -- '--version' \
-    || fail "brevant-cfg.1.gz does not carry the program's help"
+  zcat "$usr/share/man/man1/brevant-cfg.1.gz" >"$tmp/man.1"
+  grep -q '^\.TH "\?BREVANT-CFG"\? "\?1"\? .*'"$version" "$tmp/man.1" \
+    || fail "brevant-cfg.1.gz is not the section 1 page of brevant-cfg $version"
+  grep -q '^brevant-cfg \\- ' "$tmp/man.1" || fail "brevant-cfg.1.gz names another program"
+  grep -qF -- '\-\-help' "$tmp/man.1" || fail "brevant-cfg.1.gz does not carry the program's help"
   ok "brevant-cfg --version and its man page"
 fi
 
