@@ -97,7 +97,9 @@ deb=$tmp/deb/brevant_${version}_$(dpkg --print-architecture).deb
 [[ -f $deb ]] || { ls "$tmp/deb"; fail "no package $(basename "$deb")"; }
 [[ $(dpkg-deb -f "$deb" Version) == "$version" ]] || fail "package version is not $version"
 depends=$(dpkg-deb -f "$deb" Depends)
-[[ $depends == *libc6* ]] || fail "Depends not filled in from the linked libraries: '$depends'"
+if compgen -G "$usr/bin/*" >/dev/null; then
+  [[ $depends == *libc6* ]] || fail "Depends not filled in from the linked libraries: '$depends'"
+fi
 if [[ -f $usr/bin/Brevant ]]; then
   [[ $depends == *libqt6widgets6* ]] || fail "Depends lacks the Qt widgets library: '$depends'"
 fi
@@ -108,9 +110,11 @@ dpkg-deb -x "$deb" "$tmp/unpacked"
 (cd "$tmp/unpacked" && find . -type f | sort) >"$tmp/packaged.txt"
 diff -u "$tmp/installed.txt" "$tmp/packaged.txt" || fail "the package and cmake --install hold different files"
 ok "package holds the $(wc -l <"$tmp/packaged.txt") installed files"
+shopt -s nullglob
 for program in "$tmp"/unpacked/usr/bin/*; do
   ! ldd "$program" | grep 'not found' || fail "$(basename "$program") has unresolved libraries"
 done
+shopt -u nullglob
 if [[ -f $tmp/unpacked/usr/bin/brevant-cfg ]]; then
   out=$("$tmp/unpacked/usr/bin/brevant-cfg" --version) || fail "unpacked brevant-cfg --version failed"
   [[ $out == *" $version" ]] || fail "unpacked brevant-cfg --version says '$out', not $version"
