@@ -41,6 +41,7 @@ case "${1:-}" in
     install_missing
     configure_and_build -DBREVANT_TESTS=ON
     (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
+    packaging/check.sh "$build"
     # The whole suite again under ASan and UBSan: the first error ends its test. The
     # suppressions name only leaks inside system libraries (Qt's font setup).
     export ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:strict_init_order=1:detect_stack_use_after_return=1
