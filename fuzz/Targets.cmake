@@ -3,3 +3,4 @@
 # defines brevant_fuzz_target first.
 brevant_fuzz_target(record RecordFuzzer.cpp LIBS brevant_record)
 brevant_fuzz_target(number_rules NumberRuleFuzzer.cpp LIBS brevant_exchange)
+brevant_fuzz_target(open OpenFuzzer.cpp LIBS brevant_record)

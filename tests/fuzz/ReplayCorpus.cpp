@@ -13,7 +13,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
-TEST(FuzzCorpus, EveryInputKeepsTheInvariants) {
+TEST(BREVANT_FUZZ_SUITE, EveryInputKeepsTheInvariants) {
     std::vector<std::filesystem::path> inputs;
     for (const auto& entry : std::filesystem::directory_iterator(BREVANT_CORPUS_DIR))
         if (entry.is_regular_file()) inputs.push_back(entry.path());
