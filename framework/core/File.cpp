@@ -46,7 +46,7 @@ int resolveLinks(const std::string& path, std::string& target) {
         if (n < 0) return errno;
         if (static_cast<std::size_t>(n) == sizeof buffer) return ENAMETOOLONG;
         const std::string link(buffer, static_cast<std::size_t>(n));
-        current = link.front() == '/' ? link : folderOf(current) + "/" + link;
+        current = !link.empty() && link.front() == '/' ? link : folderOf(current) + "/" + link;
     }
     target = current;
     return 0;

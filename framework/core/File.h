@@ -2,7 +2,9 @@
 //
 // Reading (modeRead) opens an existing regular file and takes an exclusive lock
 // without waiting; anything else (a folder, FIFO, device or socket, a file another
-// process holds locked) is refused and never blocks.
+// process holds locked) is refused and never blocks. The lock is an advisory
+// flock(2), so it keeps out programs that lock too (every CFile does); on a file
+// system that has no flock the file is used unlocked rather than refused.
 //
 // Writing (modeCreate | modeWrite) never destroys the file it replaces. The bytes
 // go to a temporary file beside the target; Close() flushes it to disk, gives it

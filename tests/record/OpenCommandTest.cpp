@@ -264,6 +264,24 @@ INSTANTIATE_TEST_SUITE_P(
                   "An unknown error occurred while accessing the file.", true, 52}),
     [](const auto& info) { return info.param.name; });
 
+TEST_F(OpenCommand, CloseFailingAfterLengthErrorReachesTheCaller) {
+    const std::string path = folder.path("short.cfg");
+    writeBytes(path, Bytes(51, 0xFF));
+    const EditorState before = state;
+    window.answers = {path};
+    FaultySystemCalls faulty;
+    faulty.failOn(Call::close, EIO);
+    {
+        ScopedSystemCalls scope(faulty);
+        EXPECT_THROW(OnOpen(state, window), CFileException);
+    }
+    EXPECT_EQ(window.calls,
+              (std::vector<std::string>{"chooseFile(open)", "showState", "showMessage(Length Error!)"}));
+    EXPECT_EQ(state.m_fileLength, 51);
+    EXPECT_EQ(state.m_record, before.m_record);
+    EXPECT_EQ(state.m_values, before.m_values);
+}
+
 TEST_F(OpenCommand, OpenAfterLengthErrorStillReadsTheNextFile) {
     // The wrong-sized file was closed: nothing holds it locked afterwards.
     const std::string path = folder.path("grows.cfg");
