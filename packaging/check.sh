@@ -106,6 +106,12 @@ if [[ -f $usr/bin/Brevant ]]; then
   [[ $depends == *libqt6widgets6* ]] || fail "Depends lacks the Qt widgets library: '$depends'"
 fi
 ok "$(basename "$deb"): Depends: $depends"
+# apt can install it here (simulated): every dependency it names exists and is satisfiable.
+apt-get install -s "$deb" >"$tmp/apt.log" 2>&1 || { cat "$tmp/apt.log"; fail "apt-get install -s $(basename "$deb")"; }
+v=${version//./\\.}
+grep -Eq "^Inst brevant (\[[^]]*\] )?\($v |^brevant is already the newest version \($v\)" "$tmp/apt.log" \
+  || { cat "$tmp/apt.log"; fail "apt would not install brevant $version"; }
+ok "apt-get install -s $(basename "$deb")"
 
 dpkg-deb -x "$deb" "$tmp/unpacked"
 (cd "$root" && find . -type f | sort) >"$tmp/installed.txt"
