@@ -1,0 +1,21 @@
+// The commands of brevant-cfg. Each reports on `out` and `err` and returns its exit status.
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "ValueOptions.h"
+
+struct Streams {
+    std::ostream& out;
+    std::ostream& err;
+};
+
+int runShow(const std::vector<std::string>& files, bool json, Streams io);
+int runVerify(const std::vector<std::string>& files, Streams io);
+int runSet(const std::string& file, const std::optional<std::string>& output, const ValueTexts& texts,
+           Streams io);
+int runNew(const std::string& output, const ValueTexts& texts, Streams io);
+int runDump(const std::string& file, Streams io);

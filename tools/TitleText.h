@@ -1,0 +1,17 @@
+// The title's bytes as UTF-8 text and back, through the editor's code page.
+#pragma once
+
+#include <string>
+
+// The title's text in UTF-8, every byte mapped through the code page.
+std::string titleToUtf8(const std::string& titleBytes);
+
+// As titleToUtf8, but control characters (C0, DEL and the code page's C1 bytes) are
+// written as \xNN so a title cannot move the cursor or drive the terminal.
+std::string titleForTerminal(const std::string& titleBytes);
+
+// UTF-8 text typed for the title into the code page's bytes ("?" where it has no byte).
+std::string titleFromUtf8(const std::string& utf8);
+
+// The title's bytes in lower-case hex, two digits each.
+std::string titleHex(const std::string& titleBytes);
