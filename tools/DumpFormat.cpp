@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "NumberRule.h"
 #include "ReadReport.h"
 #include "ShowFormat.h"
 #include "TitleText.h"
@@ -81,12 +82,12 @@ void writeDump(std::ostream& out, const std::string& path, const RecordRead& rea
         for (int i = 0; i < count && plain[i] != 0; ++i)  // runs on past its field, as decoding does
             title += static_cast<char>(plain[i]);
         out << "Title Name: " << titleForTerminal(title) << '\n'
-            << "Customer ID: " << formatNumber(u32At(plain + ConfigRecord::kCustomerIdOffset)) << '\n'
-            << "Key Addr: " << formatNumber(u32At(plain + ConfigRecord::kKeyAddrOffset)) << '\n'
-            << "HW Type: " << formatNumber(plain[ConfigRecord::kHwTypeOffset]) << '\n'
-            << "Style: " << formatNumber(plain[ConfigRecord::kStyleOffset]) << '\n'
+            << "Customer ID: " << formatUnsignedNumber(u32At(plain + ConfigRecord::kCustomerIdOffset)) << '\n'
+            << "Key Addr: " << formatUnsignedNumber(u32At(plain + ConfigRecord::kKeyAddrOffset)) << '\n'
+            << "HW Type: " << formatUnsignedNumber(plain[ConfigRecord::kHwTypeOffset]) << '\n'
+            << "Style: " << formatUnsignedNumber(plain[ConfigRecord::kStyleOffset]) << '\n'
             << "JPEG Addr: "
-            << formatNumber(static_cast<std::int32_t>(u32At(plain + ConfigRecord::kJpegAddrOffset))) << '\n';
+            << formatSignedNumber(static_cast<std::int32_t>(u32At(plain + ConfigRecord::kJpegAddrOffset))) << '\n';
         const std::uint32_t computed = computeChecksum(plain, ConfigRecord::kChecksummedBytes);
         out << "Checksum computed over bytes 0-47: " << computed << " (" << hexWord(computed) << ")\n";
         if (count >= ConfigRecord::kSize) {

@@ -1,17 +1,16 @@
 #include "ShowFormat.h"
 
+#include "NumberRule.h"
 #include "ReadReport.h"
 #include "TitleText.h"
 
-std::string formatNumber(long long value) { return std::to_string(value); }
-
 void writeValueLines(std::ostream& out, const ConfigValues& v) {
     out << "Title Name: " << titleForTerminal(v.titleName) << '\n'
-        << "Customer ID: " << formatNumber(v.customerId) << '\n'
-        << "Key Addr: " << formatNumber(v.keyAddr) << '\n'
-        << "HW Type: " << formatNumber(v.hwType) << '\n'
-        << "Style: " << formatNumber(v.style) << '\n'
-        << "JPEG Addr: " << formatNumber(v.jpegAddr) << '\n';
+        << "Customer ID: " << formatUnsignedNumber(v.customerId) << '\n'
+        << "Key Addr: " << formatUnsignedNumber(v.keyAddr) << '\n'
+        << "HW Type: " << formatUnsignedNumber(v.hwType) << '\n'
+        << "Style: " << formatUnsignedNumber(v.style) << '\n'
+        << "JPEG Addr: " << formatSignedNumber(v.jpegAddr) << '\n';
 }
 
 nlohmann::ordered_json recordJson(const std::string& path, const RecordRead& read) {

@@ -8,10 +8,7 @@
 #include "ConfigRecord.h"
 #include "RecordFileIO.h"
 
-// A number in the editor's form: decimal, "-" when negative, nothing else.
-std::string formatNumber(long long value);
-
-// One line per value, in the dialog's order, with the editor's labels.
+// One line per value, in the dialog's order, with the editor's labels and number forms.
 void writeValueLines(std::ostream& out, const ConfigValues& values);
 
 // file, length and checksum, then the values when the checksum holds; "error" for a

@@ -1,25 +1,13 @@
 #include "TitleText.h"
 
-#include <cstdint>
+#include "CodePage.h"
 
-// Interim: maps bytes as Latin-1 until the shared code page lands.
 namespace {
 
-void appendUtf8(std::string& out, std::uint32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
+// C0 controls, DEL, and the bytes the code page maps to C1 controls.
 bool isControlByte(unsigned char b) {
-    return b < 0x20 || b == 0x7F || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
+    const char32_t cp = cp1252ToCodePoint(b);
+    return cp < 0x20 || (cp >= 0x7F && cp < 0xA0);
 }
 
 const char kHexDigits[] = "0123456789abcdef";
@@ -27,11 +15,7 @@ const char kUpperHexDigits[] = "0123456789ABCDEF";
 
 }  // namespace
 
-std::string titleToUtf8(const std::string& titleBytes) {
-    std::string out;
-    for (unsigned char b : titleBytes) appendUtf8(out, b);
-    return out;
-}
+std::string titleToUtf8(const std::string& titleBytes) { return cp1252ToUtf8(titleBytes); }
 
 std::string titleForTerminal(const std::string& titleBytes) {
     std::string out;
@@ -41,13 +25,11 @@ std::string titleForTerminal(const std::string& titleBytes) {
             out += kUpperHexDigits[b >> 4];
             out += kUpperHexDigits[b & 0xF];
         } else {
-            out += titleToUtf8(std::string(1, static_cast<char>(b)));
+            out += cp1252ToUtf8(std::string_view(reinterpret_cast<const char*>(&b), 1));
         }
     }
     return out;
 }
-
-std::string titleFromUtf8(const std::string& utf8) { return utf8; }
 
 std::string titleHex(const std::string& titleBytes) {
     std::string out;

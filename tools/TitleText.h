@@ -10,8 +10,5 @@ std::string titleToUtf8(const std::string& titleBytes);
 // written as \xNN so a title cannot move the cursor or drive the terminal.
 std::string titleForTerminal(const std::string& titleBytes);
 
-// UTF-8 text typed for the title into the code page's bytes ("?" where it has no byte).
-std::string titleFromUtf8(const std::string& utf8);
-
 // The title's bytes in lower-case hex, two digits each.
 std::string titleHex(const std::string& titleBytes);

@@ -7,7 +7,7 @@
 
 #include "Commands.h"
 #include "ExitStatus.h"
-#include "ToolVersion.h"
+#include "BrevantVersion.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);   // verify writes one line per file; keep it buffered
 
     CLI::App app{"Read, check and write Orvo configuration records (.cfg, .sdx).", "brevant-cfg"};
-    app.set_version_flag("--version", std::string(kProductName) + " " + kProductVersion);
+    app.set_version_flag("--version", std::string(brevant_version::kProductName) + " " + brevant_version::kProductVersion);
     app.require_subcommand(1);
     app.footer(
         "Exit status: 0 all good, 64 usage, 65 a record or value refused, 66 input cannot be opened,\n"
