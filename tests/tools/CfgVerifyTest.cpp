@@ -86,4 +86,28 @@ TEST_F(CfgVerifyTest, EveryFileIsReportedInOrderAndTheWorstStatusWins) {
                          ": check data error!\n" + good + ": ok\n");
 }
 
+TEST_F(CfgVerifyTest, AFolderOfRecordsIsReportedInTheOrderGiven) {
+    // Enough files for verify to read them on several threads and in more than one chunk.
+    std::vector<std::string> args{"verify"};
+    std::string expected;
+    for (int i = 0; i < 4500; ++i) {
+        const std::string name = "r" + std::to_string(i) + ".cfg";
+        ConfigValues v;
+        v.customerId = static_cast<std::uint32_t>(i);
+        std::string bytes = storedRecord(v);
+        std::string verdict = "ok";
+        if (i % 1000 == 999) {
+            bytes[0] = '\0';
+            verdict = "check data error!";
+        }
+        args.push_back(writeBytes(name, bytes));
+        expected += args.back() + ": " + verdict + "\n";
+    }
+    args.push_back(path("missing.cfg"));
+    expected += path("missing.cfg") + ": cannot be opened: No such file or directory\n";
+    const CfgResult r = run(args);
+    EXPECT_EQ(r.status, 66);
+    EXPECT_EQ(r.out, expected);
+}
+
 }  // namespace
