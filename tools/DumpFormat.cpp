@@ -5,6 +5,7 @@
 #include "NumberRule.h"
 #include "ReadReport.h"
 #include "ShowFormat.h"
+#include "TerminalText.h"
 #include "TitleText.h"
 
 namespace {
@@ -60,7 +61,7 @@ std::string fieldAtOffset(int offset) {
 }
 
 void writeDump(std::ostream& out, const std::string& path, const RecordRead& read) {
-    out << path << ": " << read.length << " bytes\n";
+    out << pathForTerminal(path) << ": " << read.length << " bytes\n";
     out << "Offset  Stored  Plain  Field\n";
     std::uint8_t plain[ConfigRecord::kSize]{};
     const int count = static_cast<int>(read.bytesRead);

@@ -3,6 +3,7 @@
 #include "ReadReport.h"
 #include "RecordFileIO.h"
 #include "ShowFormat.h"
+#include "TerminalText.h"
 
 int runShow(const std::vector<std::string>& files, bool json, Streams io) {
     int status = kExitOk;
@@ -17,10 +18,10 @@ int runShow(const std::vector<std::string>& files, bool json, Streams io) {
             continue;
         }
         if (read.status != RecordRead::Status::Ok) {
-            io.err << path << ": " << readVerdict(read) << '\n';
+            io.err << pathForTerminal(path) << ": " << readVerdict(read) << '\n';
             continue;
         }
-        if (several) io.out << (first ? "" : "\n") << path << ":\n";
+        if (several) io.out << (first ? "" : "\n") << pathForTerminal(path) << ":\n";
         first = false;
         writeValueLines(io.out, read.values);
     }

@@ -6,6 +6,7 @@
 #include "ExitStatus.h"
 #include "ReadReport.h"
 #include "RecordFileIO.h"
+#include "TerminalText.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ int runVerify(const std::vector<std::string>& files, Streams io, unsigned thread
         }
         for (std::size_t i = 0; i < count; ++i) {
             status = worseStatus(status, readStatus(reads[i]));
-            io.out << files[base + i] << ": " << readVerdict(reads[i]) << '\n';
+            io.out << pathForTerminal(files[base + i]) << ": " << readVerdict(reads[i]) << '\n';
         }
     }
     return status;

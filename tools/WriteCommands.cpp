@@ -2,6 +2,7 @@
 #include "ExitStatus.h"
 #include "ReadReport.h"
 #include "RecordFileIO.h"
+#include "TerminalText.h"
 
 namespace {
 
@@ -15,10 +16,10 @@ int applyAndWrite(ConfigValues values, const ValueTexts& texts, const std::strin
     switch (written.status) {
         case RecordWrite::Status::Ok: return kExitOk;
         case RecordWrite::Status::CannotCreate:
-            io.err << output << ": cannot be created: " << written.reason << '\n';
+            io.err << pathForTerminal(output) << ": cannot be created: " << written.reason << '\n';
             return kExitCantCreate;
         case RecordWrite::Status::WriteError:
-            io.err << output << ": write error: " << written.reason << '\n';
+            io.err << pathForTerminal(output) << ": write error: " << written.reason << '\n';
             return kExitIoErr;
     }
     return kExitIoErr;
@@ -30,7 +31,7 @@ int runSet(const std::string& file, const std::optional<std::string>& output, co
            Streams io) {
     const RecordRead read = readRecordFile(file);
     if (read.status != RecordRead::Status::Ok) {
-        io.err << file << ": " << readVerdict(read) << '\n';
+        io.err << pathForTerminal(file) << ": " << readVerdict(read) << '\n';
         return readStatus(read);
     }
     return applyAndWrite(read.values, texts, output.value_or(file), io);

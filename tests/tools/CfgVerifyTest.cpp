@@ -86,6 +86,13 @@ TEST_F(CfgVerifyTest, EveryFileIsReportedInOrderAndTheWorstStatusWins) {
                          ": check data error!\n" + good + ": ok\n");
 }
 
+TEST_F(CfgVerifyTest, AFileNameCannotForgeAReportLine) {
+    const std::string file = writeBytes("evil.cfg\nfake.cfg: ok\x1b[2J", std::string(52, '\0'));
+    const CfgResult r = run({"verify", file});
+    EXPECT_EQ(r.status, 65);
+    EXPECT_EQ(r.out, path("evil.cfg") + "\\x0Afake.cfg: ok\\x1B[2J: check data error!\n");
+}
+
 TEST_F(CfgVerifyTest, AFolderOfRecordsIsReportedInTheOrderGiven) {
     // Enough files for verify to read them on several threads and in more than one chunk.
     std::vector<std::string> args{"verify"};
