@@ -1,50 +1,58 @@
 #include "RecordFileIO.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 
-// Interim POSIX version; moves onto CFile when the framework's file layer lands.
+#include "File.h"
+
 namespace {
 
-std::string systemReason(int err) { return std::strerror(err); }
+// The system's reason, in words that fit the refusals the file layer makes itself.
+std::string systemReason(const CFileException& error) {
+    switch (error.GetOsError()) {
+        case 0: {
+            std::string text;
+            error.GetErrorMessage(text);
+            return text;
+        }
+        case ENODEV: return "not a regular file";
+        case EWOULDBLOCK: return "locked by another program";
+        default: return std::strerror(error.GetOsError());
+    }
+}
 
 }  // namespace
 
 RecordRead readRecordFile(const std::string& path, bool readPartial) {
     RecordRead r;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        r.reason = systemReason(errno);
+    CFile file;   // aborted by its destructor when a file error leaves early
+    CFileException error;
+    if (!file.Open(path.c_str(), CFile::modeRead, &error)) {
+        r.reason = systemReason(error);
         return r;
     }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        r.reason = S_ISREG(st.st_mode) ? systemReason(errno) : "not a regular file";
-        ::close(fd);
-        return r;
-    }
-    r.length = static_cast<std::uint64_t>(st.st_size);
-    if (r.length != ConfigRecord::kSize && !readPartial) {
-        ::close(fd);
-        r.status = RecordRead::Status::LengthError;
-        return r;
-    }
-    const ssize_t n = ::read(fd, r.stored.data(), r.stored.size());
-    if (n < 0) {
-        r.reason = systemReason(errno);
+    try {
+        r.length = file.GetLength();
+        if (r.length != ConfigRecord::kSize && !readPartial) {
+            file.Close();   // as Open does after "Length Error!"
+            r.status = RecordRead::Status::LengthError;
+            return r;
+        }
+        // Never more than a record: a longer file is not read whole.
+        r.bytesRead = file.Read(r.stored.data(), ConfigRecord::kSize);
+        file.Close();
+    } catch (const CFileException& e) {
         r.status = RecordRead::Status::ReadError;
-        ::close(fd);
+        r.reason = systemReason(e);
         return r;
     }
-    ::close(fd);
-    r.bytesRead = static_cast<std::size_t>(n);
     if (r.length != ConfigRecord::kSize) {
         r.status = RecordRead::Status::LengthError;
+        return r;
+    }
+    if (r.bytesRead != ConfigRecord::kSize) {   // cut short by another program while we read
+        r.status = RecordRead::Status::ReadError;
+        r.reason = "the file ended after " + std::to_string(r.bytesRead) + " bytes";
         return r;
     }
     auto plain = r.stored;
@@ -57,18 +65,19 @@ RecordWrite writeRecordFile(const std::string& path, const ConfigValues& values)
     RecordWrite w;
     std::uint8_t record[ConfigRecord::kSize];
     encodeRecord(values, record);
-    const std::string temp = path + ".tmp-brevant";
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) {
+    CFile file;   // a failure removes the temporary file; the old file stays
+    CFileException error;
+    if (!file.Open(path.c_str(), CFile::modeCreate | CFile::modeWrite, &error)) {
         w.status = RecordWrite::Status::CannotCreate;
-        w.reason = systemReason(errno);
+        w.reason = systemReason(error);
         return w;
     }
-    if (::write(fd, record, sizeof record) != static_cast<ssize_t>(sizeof record) || ::fsync(fd) != 0 ||
-        ::close(fd) != 0 || ::rename(temp.c_str(), path.c_str()) != 0) {
+    try {
+        file.Write(record, ConfigRecord::kSize);
+        file.Close();
+    } catch (const CFileException& e) {
         w.status = RecordWrite::Status::WriteError;
-        w.reason = systemReason(errno);
-        ::unlink(temp.c_str());
+        w.reason = systemReason(e);
     }
     return w;
 }

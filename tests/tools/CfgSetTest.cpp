@@ -2,10 +2,45 @@
 #include <sys/stat.h>
 
 #include "CfgRun.h"
+#include "EditorWindow.h"
+#include "FileCommands.h"
 
 namespace {
 
 class CfgSetTest : public CfgTest {};
+
+// The editor's side of Open: the path is chosen, messages are collected.
+class OpeningWindow : public EditorWindow {
+public:
+    explicit OpeningWindow(std::string path) : m_path(std::move(path)) {}
+    std::optional<std::string> chooseFile(bool) override { return m_path; }
+    void showMessage(const std::string& text) override { m_messages.push_back(text); }
+    bool showState() override { return true; }
+    bool takeState() override { return true; }
+
+    std::string m_path;
+    std::vector<std::string> m_messages;
+};
+
+TEST_F(CfgSetTest, TheEditorOpensWhatSetWroteWithTheSameValues) {
+    const std::string file = writeRecord("a.cfg", exampleValues());
+    const CfgResult r = run({"set", file, "-o", path("b.cfg"), "--title", "Caf\u00e9 \u20ac", "--customer-id",
+                             "4294967295", "--key-addr", "7", "--hw-type", "0", "--style", "255", "--jpeg-addr",
+                             "-2147483648"});
+    ASSERT_EQ(r.status, 0) << r.err;
+
+    EditorState state;
+    OpeningWindow window(path("b.cfg"));
+    OnOpen(state, window);
+    EXPECT_TRUE(window.m_messages.empty()) << window.m_messages.front();
+    EXPECT_EQ(state.m_fileLength, 52);
+    EXPECT_EQ(state.m_values.titleName, "Caf\xe9 \x80");
+    EXPECT_EQ(state.m_values.customerId, 4294967295u);
+    EXPECT_EQ(state.m_values.keyAddr, 7u);
+    EXPECT_EQ(state.m_values.hwType, 0);
+    EXPECT_EQ(state.m_values.style, 255);
+    EXPECT_EQ(state.m_values.jpegAddr, -2147483647 - 1);
+}
 
 TEST_F(CfgSetTest, ChangesOnlyTheGivenValuesInPlace) {
     const std::string file = writeRecord("a.cfg", exampleValues());
