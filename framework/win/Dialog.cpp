@@ -53,6 +53,8 @@ int CDialog::DoModal()
     const bool wantsFocus = DeliverMessage(WM_INITDIALOG) != 0;
     if (!m_ended) {
         // Centred on every start: over the owner, or in the primary display's work area.
+        // The platform window is made first so that the frame counts where it is known.
+        window->winId();
         QScreen* screen = owner && owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
         const QRect area = screen->availableGeometry();
         window->move(centredPosition(owner ? owner->frameGeometry() : area, area, window->frameGeometry().size()));
