@@ -1,5 +1,7 @@
 #include "ModuleNames.h"
 
+#include <utility>
+
 ModuleNames deriveModuleNames(const std::string& executablePath) {
     const auto nameStart = executablePath.find_last_of("/\\:");
     const std::size_t fileStart = nameStart == std::string::npos ? 0 : nameStart + 1;
@@ -18,7 +20,14 @@ std::string& appName() {
     static std::string name;
     return name;
 }
+std::string& helpFilePath() {
+    static std::string path;
+    return path;
+}
 }  // namespace
 
 const std::string& AfxGetAppName() { return appName(); }
 void AfxSetAppName(std::string name) { appName() = std::move(name); }
+
+const std::string& AfxGetHelpFilePath() { return helpFilePath(); }
+void AfxSetHelpFilePath(std::string path) { helpFilePath() = std::move(path); }

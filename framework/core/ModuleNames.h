@@ -15,3 +15,7 @@ ModuleNames deriveModuleNames(const std::string& executablePath);
 // The running program's name: set once at start-up, used as every message box's caption.
 const std::string& AfxGetAppName();
 void AfxSetAppName(std::string name);
+
+// The help file the help key hands to the viewer: set once at start-up.
+const std::string& AfxGetHelpFilePath();
+void AfxSetHelpFilePath(std::string path);

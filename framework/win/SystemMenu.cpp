@@ -1,0 +1,90 @@
+#include "SystemMenu.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QWidget>
+#include <QWindow>
+
+bool CMenu::AppendMenu(unsigned flags, unsigned id, const std::string& text) {
+    m_items.push_back({flags, flags & MF_SEPARATOR ? 0u : id, flags & MF_SEPARATOR ? std::string() : text});
+    return true;
+}
+
+SystemMenu::SystemMenu(QWidget* window, std::function<void(unsigned)> sendSysCommand)
+    : QObject(window), m_window(window), m_sendSysCommand(std::move(sendSysCommand)) {
+    setObjectName(QStringLiteral("brevantSystemMenu"));
+    m_menu.AppendMenu(MF_STRING, SC_MOVE_COMMAND, "&Move");
+    m_menu.AppendMenu(MF_STRING, SC_CLOSE_COMMAND, "&Close\tAlt+F4");
+    // Keys go to the focused control; the application's filter sees them all first.
+    qApp->installEventFilter(this);
+}
+
+SystemMenu* SystemMenu::of(const QWidget* window) {
+    return window ? window->findChild<SystemMenu*>(QStringLiteral("brevantSystemMenu"), Qt::FindDirectChildrenOnly)
+                  : nullptr;
+}
+
+QMenu* SystemMenu::open(const QPoint& globalPos) {
+    if (m_popup) m_popup->close();
+    auto* popup = new QMenu(m_window);
+    popup->setAttribute(Qt::WA_DeleteOnClose);
+    for (const CMenu::Item& item : m_menu.items()) {
+        if (item.flags & MF_SEPARATOR) {
+            popup->addSeparator();
+            continue;
+        }
+        QAction* action = popup->addAction(QString::fromStdString(item.text));
+        const unsigned id = item.id;
+        // Queued, so the menu has closed before the command runs (the About box is modal).
+        connect(action, &QAction::triggered, this, [this, id] { m_sendSysCommand(id); }, Qt::QueuedConnection);
+    }
+    m_popup = popup;
+    popup->popup(globalPos);
+    return popup;
+}
+
+bool SystemMenu::belongsToWindow(QObject* object) const {
+    auto* widget = qobject_cast<QWidget*>(object);
+    return widget && widget->window() == m_window;
+}
+
+bool SystemMenu::eventFilter(QObject* watched, QEvent* event) {
+    if (!belongsToWindow(watched) || !m_window->isEnabled() || m_popup) return false;
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers mods =
+            key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+        const bool opens = (key->key() == Qt::Key_Space && mods == Qt::AltModifier) ||
+                           (key->key() == Qt::Key_Menu && mods == Qt::NoModifier) ||
+                           (key->key() == Qt::Key_F10 && mods == Qt::ShiftModifier);
+        if (opens) {
+            open(m_window->mapToGlobal(QPoint(0, 0)));
+            return true;
+        }
+        if (key->key() == Qt::Key_F4 && mods == Qt::AltModifier) {
+            m_sendSysCommand(SC_CLOSE_COMMAND);
+            return true;
+        }
+        return false;
+    }
+    if (event->type() == QEvent::ContextMenu) {
+        // The background: the window itself and the statics that take no input.
+        const bool background = watched == m_window || qobject_cast<QLabel*>(watched) ||
+                                qobject_cast<QGroupBox*>(watched);
+        const auto* menuEvent = static_cast<QContextMenuEvent*>(event);
+        if (background && menuEvent->reason() == QContextMenuEvent::Mouse) {
+            open(menuEvent->globalPos());
+            return true;
+        }
+    }
+    return false;
+}
+
+void startSystemMove(QWidget* window) {
+    if (QWindow* handle = window ? window->windowHandle() : nullptr) handle->startSystemMove();
+}
