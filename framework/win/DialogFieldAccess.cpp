@@ -8,7 +8,7 @@
 #include "MessageBoxes.h"
 
 namespace {
-constexpr std::size_t kLeaveAloneLimit = 255;
+constexpr qsizetype kLeaveAloneLimit = 255;
 }
 
 FieldEdit* CDialog::field(int id) const
@@ -38,11 +38,12 @@ void CDialog::setFieldText(int id, const std::string& text)
     FieldEdit* edit = field(id);
     if (!edit)
         return;
+    const QString shown = QString::fromStdString(m_pathFields.count(id) ? text : cp1252ToUtf8(text));
     // setText would move the caret and drop the selection: a field that already shows
     // exactly this text is left alone.
-    if (text.size() <= kLeaveAloneLimit && getFieldText(id, std::nullopt) == text)
+    if (shown.size() <= kLeaveAloneLimit && edit->text() == shown)
         return;
-    edit->setProgramText(QString::fromStdString(m_pathFields.count(id) ? text : cp1252ToUtf8(text)));
+    edit->setProgramText(shown);
 }
 
 void CDialog::focusAndSelectField(int id)
