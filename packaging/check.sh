@@ -49,6 +49,8 @@ if [[ -f $usr/bin/brevant-cfg ]]; then
     || fail "brevant-cfg.1.gz is not the section 1 page of brevant-cfg $version"
   grep -q '^brevant-cfg \\- ' "$tmp/man.1" || fail "brevant-cfg.1.gz names another program"
   grep -qF -- '\-\-help' "$tmp/man.1" || fail "brevant-cfg.1.gz does not carry the program's help"
+  grep -q '^\.SH COMMANDS' "$tmp/man.1" && grep -q '^\.SS show' "$tmp/man.1" \
+    || fail "brevant-cfg.1.gz does not carry the subcommands' help"
   ok "brevant-cfg --version and its man page"
 fi
 
