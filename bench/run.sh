@@ -2,7 +2,7 @@
 # Builds the benchmarks and runs them all, then prints each ratio against its floor.
 #   bench/run.sh                 (build dir: ./build-bench, or $BREVANT_BENCH_BUILD)
 # BREVANT_BENCH_FILES sets the folder size for verify (default 100000),
-# BREVANT_BENCH_DIR where that folder is made (default: the temp folder).
+# BREVANT_BENCH_DIR where that folder is made (default: /dev/shm, else the temp folder).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BREVANT_BENCH_BUILD:-$root/build-bench}
