@@ -49,7 +49,7 @@ if [[ -f $usr/bin/brevant-cfg ]]; then
     || fail "brevant-cfg.1.gz is not the section 1 page of brevant-cfg $version"
   grep -q '^brevant-cfg \\- ' "$tmp/man.1" || fail "brevant-cfg.1.gz names another program"
   grep -qF -- '\-\-help' "$tmp/man.1" || fail "brevant-cfg.1.gz does not carry the program's help"
-  grep -q '^\.SH COMMANDS' "$tmp/man.1" && grep -q '^\.SS show' "$tmp/man.1" \
+  { grep -q '^\.SH COMMANDS' "$tmp/man.1" && grep -q '^\.SS show' "$tmp/man.1"; } \
     || fail "brevant-cfg.1.gz does not carry the subcommands' help"
   ok "brevant-cfg --version and its man page"
 fi
@@ -106,6 +106,12 @@ if [[ -f $usr/bin/Brevant ]]; then
   [[ $depends == *libqt6widgets6* ]] || fail "Depends lacks the Qt widgets library: '$depends'"
 fi
 ok "$(basename "$deb"): Depends: $depends"
+# apt can install it here (simulated): every dependency it names exists and is satisfiable.
+apt-get install -s "$deb" >"$tmp/apt.log" 2>&1 || { cat "$tmp/apt.log"; fail "apt-get install -s $(basename "$deb")"; }
+v=${version//./\\.}
+grep -Eq "^Inst brevant (\[[^]]*\] )?\($v |^brevant is already the newest version \($v\)" "$tmp/apt.log" \
+  || { cat "$tmp/apt.log"; fail "apt would not install brevant $version"; }
+ok "apt-get install -s $(basename "$deb")"
 
 dpkg-deb -x "$deb" "$tmp/unpacked"
 (cd "$root" && find . -type f | sort) >"$tmp/installed.txt"
