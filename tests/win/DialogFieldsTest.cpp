@@ -2,6 +2,7 @@
 // the input limit that stops only the user, code-page text, paths in UTF-8.
 #include <QApplication>
 #include <QClipboard>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -60,6 +61,8 @@ TEST_F(DialogFields, ControlsFollowTheTemplateAndEveryLabelFits)
                 ASSERT_NE(qobject_cast<QLineEdit*>(w), nullptr) << i;
             }
         }
+        // The template's font, or the nearest the system has, at 8 points.
+        EXPECT_EQ(QFontInfo(dlg.GetSafeHwnd()->font()).pointSize(), 8);
         // The template's 320 x 212 units and each control's rectangle scale alike.
         const QSize size = dlg.GetSafeHwnd()->size();
         const QRect jpeg = dlg.GetDlgItem(IDC_JPEG_ADDR)->geometry();
