@@ -50,6 +50,18 @@ Qt::WindowFlags dialogWindowFlags(const DialogTemplate& t, bool owned)
 
 }  // namespace
 
+bool DialogControl::isTabStop() const
+{
+    return (item->style & WS_TABSTOP) && widget->isVisible() && widget->isEnabled();
+}
+
+void DialogControl::focus(Qt::FocusReason reason) const
+{
+    widget->setFocus(reason);
+    if (auto* edit = dynamic_cast<FieldEdit*>(widget))
+        edit->selectAll();
+}
+
 DialogWindow::DialogWindow(CDialog& dialog, const DialogTemplate& t, QWidget* owner)
     : QWidget(owner, dialogWindowFlags(t, owner != nullptr)),
       m_dialog(dialog),
