@@ -119,6 +119,17 @@ TEST_F(DialogFields, TitlesGoThroughTheCodePageAndPathsStayUtf8)
     });
 }
 
+TEST_F(DialogFields, EveryTitleByteSurvivesShowAndTake)
+{
+    runModal(dlg, [&] {
+        for (int b = 1; b < 256; ++b) {
+            const std::string title = std::string("a") + static_cast<char>(b) + "z";
+            dlg.setFieldText(IDC_TITLE_NAME, title);
+            EXPECT_EQ(dlg.getFieldText(IDC_TITLE_NAME, std::nullopt), title) << "byte " << b;
+        }
+    });
+}
+
 TEST_F(DialogFields, FocusAndSelectSelectsTheWholeText)
 {
     runModal(dlg, [&] {
