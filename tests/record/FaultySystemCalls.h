@@ -19,6 +19,8 @@ public:
     }
     // Each read or write moves at most this many bytes (0: no limit).
     void limitTransfer(std::size_t bytes) { m_limit = bytes; }
+    // Every write stores nothing and reports no error, as a device that is full may.
+    void storeNothing() { m_storeNothing = true; }
     int count(Call call) const {
         const auto it = m_counts.find(call);
         return it == m_counts.end() ? 0 : it->second;
@@ -37,7 +39,8 @@ public:
         return hit(Call::read) ? -1 : PosixSystemCalls::read(fd, b, limited(n));
     }
     ssize_t write(int fd, const void* b, std::size_t n) override {
-        return hit(Call::write) ? -1 : PosixSystemCalls::write(fd, b, limited(n));
+        if (hit(Call::write)) return -1;
+        return m_storeNothing ? 0 : PosixSystemCalls::write(fd, b, limited(n));
     }
     int ftruncate(int fd, off_t n) override { return hit(Call::ftruncate) ? -1 : PosixSystemCalls::ftruncate(fd, n); }
     int fsync(int fd) override { return hit(Call::fsync) ? -1 : PosixSystemCalls::fsync(fd); }
@@ -71,4 +74,5 @@ private:
     int m_nth = 0;   // 0: nothing fails
     std::size_t m_limit = 0;
     bool m_fired = false;
+    bool m_storeNothing = false;
 };

@@ -183,6 +183,24 @@ TEST_F(FileTest, InterruptedCallsAreRepeated) {
     EXPECT_EQ(readBytes(path), (Bytes{'a', 'b', 'c'}));
 }
 
+TEST_F(FileTest, WriteThatStoresNothingIsDiskFull) {
+    const std::string path = existing("a.cfg");
+    FaultySystemCalls faulty;
+    ScopedSystemCalls scope(faulty);
+    CFile file;
+    ASSERT_TRUE(file.Open(path.c_str(), kWrite));
+    faulty.storeNothing();
+    try {
+        file.Write("abc", 3);
+        ADD_FAILURE() << "no file error";
+    } catch (const CFileException& e) {
+        EXPECT_EQ(e.GetCause(), CFileException::diskFull);
+        EXPECT_EQ(e.what(), "Disk full while accessing " + path + ".");
+    }
+    file.Abort();
+    EXPECT_EQ(readBytes(path), Bytes(10, 0x22));
+}
+
 TEST_F(FileTest, NewFileGetsTheUsualModeAndOldFileKeepsOwnerAndMode) {
     const mode_t previous = ::umask(027);
     const std::string fresh = folder.path("fresh.cfg");

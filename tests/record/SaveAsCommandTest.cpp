@@ -24,6 +24,20 @@ TEST_F(SaveAsCommand, CancelledDialogKeepsWhatWasTakenAndWritesNothing) {
     expectFolderHolds({});
 }
 
+TEST_F(SaveAsCommand, CancelledAfterARefusedFieldKeepsWhatWasTakenBeforeIt) {
+    window.fields["keyAddr"] = "-5";
+    const FakeEditorWindow::Fields fieldsBefore = window.fields;
+    window.answers = {std::nullopt};
+    OnSaveAs(state, window);
+    EXPECT_EQ(window.calls, (Calls{"takeState", "refused(keyAddr)", "chooseFile(save)"}));
+    ConfigValues expected = valuesBefore();
+    expected.titleName = typedValues().titleName;
+    expected.hwType = typedValues().hwType;
+    EXPECT_EQ(state.m_values, expected);
+    EXPECT_EQ(window.fields, fieldsBefore);
+    expectFolderHolds({});
+}
+
 struct Target {
     const char* name;
     const char* fileName;
