@@ -1,7 +1,8 @@
 // Descriptor hygiene: which descriptors a process holds, and which of them were opened
 // since an earlier look and are still open. DescriptorHygiene.cpp checks every test
-// process with it; the event-loop descriptors a toolkit keeps for the process's life
-// (eventfd, inotify, epoll and the like) are not counted.
+// process with it. What a toolkit keeps for the process's life is not counted: its
+// event-loop descriptors (eventfd, inotify, epoll) and read-only system data under
+// /usr/share (Qt's MIME database).
 #pragma once
 
 #include <map>

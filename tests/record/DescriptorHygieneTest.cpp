@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,15 @@ TEST(DescriptorHygiene, PipesCountButEventLoopDescriptorsDoNot) {
     ::close(ends[0]);
     ::close(ends[1]);
     ::close(event);
+}
+
+TEST(DescriptorHygiene, SystemDataALibraryCachesDoesNotCount) {
+    const std::string data = std::filesystem::directory_iterator("/usr/share")->path().string();
+    const DescriptorSnapshot before = openDescriptors();
+    const int fd = ::open(data.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(fd, 0) << data;
+    EXPECT_TRUE(descriptorsOpenedSince(before).empty());
+    ::close(fd);
 }
 
 }  // namespace
