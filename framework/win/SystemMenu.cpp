@@ -55,6 +55,8 @@ bool SystemMenu::belongsToWindow(QObject* object) const {
 
 bool SystemMenu::eventFilter(QObject* watched, QEvent* event) {
     if (!belongsToWindow(watched) || !m_window->isEnabled() || m_popup) return false;
+    // A modal window over this one (a message box, the About box) takes the input.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != m_window) return false;
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const Qt::KeyboardModifiers mods =
@@ -64,10 +66,6 @@ bool SystemMenu::eventFilter(QObject* watched, QEvent* event) {
                            (key->key() == Qt::Key_F10 && mods == Qt::ShiftModifier);
         if (opens) {
             open(m_window->mapToGlobal(QPoint(0, 0)));
-            return true;
-        }
-        if (key->key() == Qt::Key_F4 && mods == Qt::AltModifier) {
-            m_sendSysCommand(SC_CLOSE_COMMAND);
             return true;
         }
         return false;
