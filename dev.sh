@@ -41,6 +41,7 @@ case "${1:-}" in
     install_missing
     configure_and_build -DBREVANT_TESTS=ON
     (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
+    packaging/check.sh "$build"
     ;;
   *)
     echo "usage: $0 run|test" >&2

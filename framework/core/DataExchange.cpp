@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "Exception.h"
 #include "HelpContext.h"
 #include "NumberRule.h"
 #include "StringTable.h"
@@ -55,7 +56,7 @@ void CDataExchange::FailWithMessage(const std::string& text, unsigned stringId) 
 }
 
 bool CDataExchangeHost::UpdateData(bool bSaveAndValidate) {
-    unsigned failureString = 0;
+    std::string failure;
     try {
         CDataExchange dx(*this, bSaveAndValidate);
         ExchangeDepthGuard guard(m_exchangeDepth);
@@ -64,14 +65,17 @@ bool CDataExchangeHost::UpdateData(bool bSaveAndValidate) {
     } catch (const ExchangeStopped&) {
         return false;   // the refusal has been shown already
     } catch (const std::bad_alloc&) {
-        failureString = AFX_IDP_FAILED_MEMORY_ALLOC;
+        failure = AfxLoadString(AFX_IDP_FAILED_MEMORY_ALLOC);
     } catch (const CNotSupportedException&) {
-        failureString = AFX_IDP_INVALID_OPERATION;
+        failure = AfxLoadString(AFX_IDP_INVALID_OPERATION);
+    } catch (const CException& e) {
+        // A framework exception with a text of its own (a file error) reports that text.
+        if (!e.GetErrorMessage(failure)) failure = AfxLoadString(AFX_IDP_INTERNAL_FAILURE);
     } catch (...) {
-        failureString = AFX_IDP_INTERNAL_FAILURE;
+        failure = AfxLoadString(AFX_IDP_INTERNAL_FAILURE);
     }
     // These reports carry no string id, so the help-prompt context stays as it is.
-    showValidationMessage(AfxLoadString(failureString), std::nullopt);
+    showValidationMessage(failure, std::nullopt);
     return false;
 }
 

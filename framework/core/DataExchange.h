@@ -46,9 +46,10 @@ public:
 class CDataExchangeHost : public DialogFields {
 public:
     // true: take the fields' text into the state with validation; false: show the state.
-    // Returns false after a refusal or another failure, both already reported to the user
-    // (a failure other than a refusal as "Out of memory.", "An unsupported operation was
-    // attempted." or "Internal application error.", without a string id; no focus moves).
+    // Returns false after a refusal or another failure, both already reported to the user.
+    // Other failures are shown without a string id and move no focus: "Out of memory.",
+    // "An unsupported operation was attempted." for a missing field, a CException's own
+    // text, or else "Internal application error.".
     bool UpdateData(bool bSaveAndValidate = true);
 
     // True while UpdateData runs: field notifications raised meanwhile (text set by a show)

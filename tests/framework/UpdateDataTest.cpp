@@ -12,7 +12,9 @@
 #include <stdexcept>
 #include <string>
 
+#include "Exception.h"
 #include "FakeDialog.h"
+#include "FileException.h"
 #include "HelpContext.h"
 
 namespace {
@@ -174,6 +176,13 @@ const FailureCase kFailures[] = {
     {"StandardException", [](CDataExchange*, std::string&) { throw std::runtime_error("boom"); },
      "Internal application error."},
     {"ForeignThrow", [](CDataExchange*, std::string&) { throw 42; }, "Internal application error."},
+    {"FrameworkExceptionWithoutText", [](CDataExchange*, std::string&) { throw CException(); },
+     "Internal application error."},
+    {"FileErrorWithItsOwnText",
+     [](CDataExchange*, std::string&) { throw CFileException(CFileException::fileNotFound, "/tmp/a.cfg", 2); },
+     "/tmp/a.cfg was not found."},
+    {"FileErrorWithoutText", [](CDataExchange*, std::string&) { throw CFileException(); },
+     "Internal application error."},
 };
 
 class ExchangeFailure : public testing::TestWithParam<FailureCase> {};
