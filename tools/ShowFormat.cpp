@@ -17,7 +17,7 @@ nlohmann::ordered_json recordJson(const std::string& path, const RecordRead& rea
     nlohmann::ordered_json j;
     j["file"] = path;
     using S = RecordRead::Status;
-    if (read.status == S::CannotOpen) {
+    if (read.status == S::CannotOpen || read.status == S::ReadError) {   // length not reliably known
         j["error"] = readVerdict(read);
         return j;
     }

@@ -1,5 +1,6 @@
 // The tool's file layer on CFile, with the failures no real file can be made to give.
 #include <cerrno>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "CfgRun.h"
@@ -56,6 +57,12 @@ TEST_F(RecordFileIOTest, AReadErrorIsAnIOErrorWithTheSystemsReason) {
     EXPECT_EQ(runVerify({file}, Streams{out, err}), 74);
     EXPECT_EQ(out.str(), file + ": read error: Input/output error\n");
     EXPECT_EQ(runShow({file}, false, Streams{out, err}), 74);
+    std::ostringstream json;
+    EXPECT_EQ(runShow({file}, true, Streams{json, err}), 74);
+    const auto j = nlohmann::json::parse(json.str());
+    EXPECT_EQ(j.at("error"), "read error: Input/output error");
+    EXPECT_FALSE(j.contains("length"));
+    EXPECT_FALSE(j.contains("checksum"));
     EXPECT_EQ(runDump(file, Streams{out, err}), 74);
     EXPECT_EQ(runSet(file, path("out.cfg"), ValueTexts{}, Streams{out, err}), 74);
     EXPECT_FALSE(std::filesystem::exists(path("out.cfg")));

@@ -1,0 +1,27 @@
+#include "WinApp.h"
+
+namespace {
+CWinApp* g_app = nullptr;
+}
+
+CWinApp::CWinApp()
+{
+    g_app = this;
+}
+
+CWinApp::~CWinApp()
+{
+    if (g_app == this)
+        g_app = nullptr;
+}
+
+const MessageMap& CWinApp::messageMap()
+{
+    static const MessageMap map{&CCmdTarget::messageMap(), {}};
+    return map;
+}
+
+CWinApp* AfxGetApp()
+{
+    return g_app;
+}

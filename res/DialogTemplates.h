@@ -1,0 +1,6 @@
+// The program's dialog templates, one accessor per template.
+#pragma once
+
+#include "DialogTemplate.h"
+
+const DialogTemplate& editorDialogTemplate();
