@@ -9,6 +9,8 @@
 #include "Dialog.h"
 #include "DialogKeyboard.h"
 #include "FieldEdit.h"
+#include "ProgramIcon.h"
+#include "SystemMenu.h"
 #include "resource.h"
 
 namespace {
@@ -66,9 +68,14 @@ DialogWindow::DialogWindow(CDialog& dialog, const DialogTemplate& t, QWidget* ow
     for (const DialogItem& item : t.items) {
         QWidget* w = makeControl(item);
         w->setGeometry(m_units.toPixels(item.x, item.y, item.cx, item.cy));
+        // An icon static takes the size of its icon, whatever the template says.
+        if (auto* label = qobject_cast<QLabel*>(w); label && !label->pixmap().isNull())
+            label->resize(label->pixmap().size());
         w->installEventFilter(keyboard);
         m_controls.push_back({w, &item});
     }
+    if (t.style & WS_SYSMENU)
+        new SystemMenu(this, [this](unsigned id) { m_dialog.DeliverMessage(WM_SYSCOMMAND, id); });
 }
 
 QWidget* DialogWindow::makeControl(const DialogItem& item)
@@ -104,6 +111,8 @@ QWidget* DialogWindow::makeControl(const DialogItem& item)
             label->setTextFormat(Qt::PlainText);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             label->setWordWrap(true);
+        } else {
+            label->setPixmap(AfxLoadIcon(item.imageId).pixmap(kStandardIconSize, kStandardIconSize));
         }
         label->setFocusPolicy(Qt::NoFocus);
         w = label;

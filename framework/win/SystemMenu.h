@@ -5,25 +5,22 @@
 // the item's number.
 #pragma once
 
+#include <QMenu>
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
+
+#include "WinDefs.h"
 
 #include <functional>
 #include <string>
 #include <vector>
 
-class QMenu;
 class QWidget;
 
 enum : unsigned {
     MF_STRING = 0x0000,
     MF_SEPARATOR = 0x0800,
-};
-
-enum : unsigned {
-    SC_MOVE_COMMAND = 0xF010,
-    SC_CLOSE_COMMAND = 0xF060,
 };
 
 // The items of a menu, in order.

@@ -122,7 +122,7 @@ TEST_F(SystemMenuTest, ChosenItemsArriveAsSystemCommandsWithTheirNumbers) {
     menu->menu().AppendMenu(MF_SEPARATOR);
     menu->menu().AppendMenu(MF_STRING, 16, "&About Brevant...");
     // Action index in the popup (the separator is index 2) and the number it must send.
-    const std::pair<int, unsigned> items[] = {{0, SC_MOVE_COMMAND}, {1, SC_CLOSE_COMMAND}, {3, 16}};
+    const std::pair<int, unsigned> items[] = {{0, SC_MOVE}, {1, SC_CLOSE}, {3, 16}};
     std::vector<unsigned> expected;
     for (const auto& [index, id] : items) {
         QMenu* popup = menu->open(QPoint(0, 0));
