@@ -10,10 +10,10 @@
 #include <string>
 #include <system_error>
 
-std::string AfxGetModuleFileName(const char* fallback)
+std::string AfxGetModuleFileName(const char* fallback, const std::string& self)
 {
     std::error_code ec;
-    std::string path = std::filesystem::read_symlink("/proc/self/exe", ec).string();
+    std::string path = std::filesystem::read_symlink(self, ec).string();
     if (ec || path.empty())
         return fallback ? fallback : "";
     // An executable replaced while it runs (a package upgrade) reads back with this mark.

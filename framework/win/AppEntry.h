@@ -9,5 +9,5 @@
 // program whose only window is a modal dialog, no message loop runs and the process ends.
 int AfxWinMain(int argc, char* argv[]);
 
-// The executable's full path (/proc/self/exe); `fallback` when the system gives none.
-std::string AfxGetModuleFileName(const char* fallback);
+// The executable's full path, read from the link `self`; `fallback` when there is none.
+std::string AfxGetModuleFileName(const char* fallback, const std::string& self = "/proc/self/exe");
