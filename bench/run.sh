@@ -32,10 +32,11 @@ fi
 echo
 echo "== ratios against the floors measured in the same run"
 for f in "$out"/*.json; do
-  sed -n 's/^ *"\(name\|ratio\|time_ratio\|memory_ratio\|items_per_second\)": "\{0,1\}\([^",]*\)"\{0,1\},\{0,1\}$/\1 \2/p' "$f"
+  sed -n 's/^ *"\(name\|ratio\|cfile_loop_ratio\|time_ratio\|memory_ratio\|items_per_second\)": "\{0,1\}\([^",]*\)"\{0,1\},\{0,1\}$/\1 \2/p' "$f"
 done | awk '
   $1 == "name" { name = $2; next }
   $1 == "items_per_second" { printf "%-52s %14.0f per second\n", name, $2; next }
   $1 == "ratio" { printf "%-52s verify / floor  = %.3f (goal <= 1.25)\n", name, $2; next }
+  $1 == "cfile_loop_ratio" { printf "%-52s CFile loop / floor = %.3f (the file layer alone)\n", name, $2; next }
   $1 == "time_ratio" { printf "%-52s time / floor    = %.3f (goal <= 1.2)\n", name, $2; next }
   $1 == "memory_ratio" { printf "%-52s memory / floor  = %.3f (goal <= 1.2)\n", name, $2; next }'

@@ -6,7 +6,6 @@
 
 #include "DialogPlacement.h"
 #include "DialogWindow.h"
-#include "FieldEdit.h"
 #include "WinApp.h"
 #include "resource.h"
 
@@ -88,10 +87,8 @@ void CDialog::EndDialog(int result)
 void CDialog::focusFirstTabStop()
 {
     for (const DialogControl& c : static_cast<DialogWindow*>(m_hWnd)->controls()) {
-        if ((c.item->style & WS_TABSTOP) && c.widget->isVisible() && c.widget->isEnabled()) {
-            c.widget->setFocus(Qt::TabFocusReason);
-            if (auto* edit = dynamic_cast<FieldEdit*>(c.widget))
-                edit->selectAll();
+        if (c.isTabStop()) {
+            c.focus(Qt::TabFocusReason);
             return;
         }
     }

@@ -5,7 +5,6 @@
 
 #include "Dialog.h"
 #include "DialogWindow.h"
-#include "FieldEdit.h"
 #include "WinApp.h"
 #include "resource.h"
 
@@ -98,11 +97,8 @@ void DialogKeyboard::moveFocus(bool forward)
         current = forward ? n - 1 : 0;
     for (int step = 1; step <= n; ++step) {
         const int i = ((current + (forward ? step : -step)) % n + n) % n;
-        const DialogControl& c = controls[i];
-        if ((c.item->style & WS_TABSTOP) && c.widget->isVisible() && c.widget->isEnabled()) {
-            c.widget->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-            if (auto* edit = dynamic_cast<FieldEdit*>(c.widget))
-                edit->selectAll();
+        if (controls[i].isTabStop()) {
+            controls[i].focus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
             return;
         }
     }

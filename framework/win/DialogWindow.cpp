@@ -51,6 +51,18 @@ Qt::WindowFlags dialogWindowFlags(const DialogTemplate& t, bool owned)
 
 }  // namespace
 
+bool DialogControl::isTabStop() const
+{
+    return (item->style & WS_TABSTOP) && widget->isVisible() && widget->isEnabled();
+}
+
+void DialogControl::focus(Qt::FocusReason reason) const
+{
+    widget->setFocus(reason);
+    if (auto* edit = dynamic_cast<FieldEdit*>(widget))
+        edit->selectAll();
+}
+
 DialogWindow::DialogWindow(CDialog& dialog, const DialogTemplate& t, QWidget* owner)
     : QWidget(owner, dialogWindowFlags(t, owner != nullptr)),
       m_dialog(dialog),
@@ -80,12 +92,16 @@ DialogWindow::DialogWindow(CDialog& dialog, const DialogTemplate& t, QWidget* ow
 
 QWidget* DialogWindow::makeControl(const DialogItem& item)
 {
+    // Tab stops take the focus from the keyboard and the mouse, other controls that can
+    // hold the focus only from the mouse; statics and group boxes never.
+    const Qt::FocusPolicy focus = item.style & WS_TABSTOP ? Qt::StrongFocus : Qt::ClickFocus;
     QWidget* w = nullptr;
     switch (item.controlClass) {
     case ControlClass::Edit: {
         auto* edit = new FieldEdit(this);
         edit->setFrame(item.style & WS_BORDER);
         edit->setProgramText(templateText(item.text));
+        edit->setFocusPolicy(focus);
         w = edit;
         break;
     }
@@ -98,6 +114,7 @@ QWidget* DialogWindow::makeControl(const DialogItem& item)
             // Enter is the dialog's key, not the button's (see DialogKeyboard).
             button->setAutoDefault(false);
             button->setDefault((item.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON);
+            button->setFocusPolicy(focus);
             const int id = item.id;
             QObject::connect(button, &QPushButton::clicked, this,
                              [this, id] { m_dialog.DeliverMessage(WM_COMMAND, static_cast<unsigned>(id)); });
@@ -106,22 +123,21 @@ QWidget* DialogWindow::makeControl(const DialogItem& item)
         break;
     case ControlClass::Static: {
         auto* label = new QLabel(this);
-        if ((item.style & SS_TYPEMASK) != SS_ICON) {
+        if ((item.style & SS_TYPEMASK) == SS_ICON) {
+            // An icon static shows the icon at the standard icon size.
+            label->setPixmap(AfxLoadIcon(item.imageId).pixmap(kStandardIconSize, kStandardIconSize));
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        } else {
             label->setText(staticText(item));
             label->setTextFormat(Qt::PlainText);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             label->setWordWrap(true);
-        } else {
-            label->setPixmap(AfxLoadIcon(item.imageId).pixmap(kStandardIconSize, kStandardIconSize));
         }
         label->setFocusPolicy(Qt::NoFocus);
         w = label;
         break;
     }
     }
-    if (item.controlClass != ControlClass::Static && (item.controlClass != ControlClass::Button ||
-                                                      (item.style & BS_TYPEMASK) != BS_GROUPBOX))
-        w->setFocusPolicy(item.style & WS_TABSTOP ? Qt::StrongFocus : Qt::ClickFocus);
     setControlId(w, item.id);
     return w;
 }

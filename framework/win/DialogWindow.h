@@ -14,6 +14,11 @@ class CDialog;
 struct DialogControl {
     QWidget* widget;
     const DialogItem* item;
+
+    // A tab stop that can take the focus now.
+    bool isTabStop() const;
+    // Gives the control the focus as the dialog keys do: an edit field's text is selected.
+    void focus(Qt::FocusReason reason) const;
 };
 
 class DialogWindow : public QWidget {

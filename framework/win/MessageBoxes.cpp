@@ -33,6 +33,8 @@ public:
     {
         QMessageBox box(iconFor(r.type), QString::fromUtf8(r.caption), QString::fromUtf8(r.text),
                         QMessageBox::NoButton, r.owner);
+        // A path in a message is text, never markup.
+        box.setTextFormat(Qt::PlainText);
         struct Choice { QMessageBox::StandardButton button; int result; };
         std::vector<Choice> choices;
         switch (r.type & MB_TYPEMASK) {

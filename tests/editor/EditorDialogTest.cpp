@@ -240,13 +240,16 @@ TEST_F(EditorDialog, NoInputReachesTheEditorWhileTheFileDialogIsOpen)
         bool seen = false;
         handleNextFileDialog([&](QFileDialog& fd) {
             seen = true;
+            EXPECT_EQ(fd.parentWidget(), window());
             tryToReachEditor(window());
             EXPECT_TRUE(fd.isVisible());
             fd.reject();
         });
+        button(IDC_OPEN)->setFocus();
         QTest::mouseClick(button(IDC_OPEN), Qt::LeftButton);
         EXPECT_TRUE(seen);
         EXPECT_TRUE(window()->isVisible());
+        EXPECT_EQ(focusedId(), IDC_OPEN);
     });
     EXPECT_EQ(code, kLeftOpen);
 }

@@ -95,6 +95,53 @@ TEST_F(EditorFiles, SaveAsThenOpenRestoresTheValuesFromA52ByteFile)
     m_app.m_pMainWnd = &dlg;
 }
 
+struct RefusedFile {
+    const char* name;
+    std::optional<Bytes> content;  // none: the file does not exist
+    const char* message;
+    bool pathShown;
+    friend void PrintTo(const RefusedFile& c, std::ostream* os) { *os << c.name; }
+};
+
+class EditorRefusedFiles : public EditorFiles, public ::testing::WithParamInterface<RefusedFile> {};
+
+TEST_P(EditorRefusedFiles, ShowTheCommandsMessageAndDropTypedText)
+{
+    const RefusedFile& c = GetParam();
+    const std::string file = path("refused.cfg");
+    if (c.content)
+        writeFile(file, *c.content);
+    ScriptedChooser chooser({file});
+    RecordingBoxes boxes;
+    std::string inputFieldDuringBox;
+    bool ownedByEditor = false;
+    boxes.onShow = [&](const MessageBoxRequest& r) {
+        inputFieldDuringBox = edit(IDC_INPUT_FILE)->text().toStdString();
+        ownedByEditor = r.owner == window();
+    };
+    runModal(dlg, [&] {
+        edit(IDC_CUSTOMER_ID)->setText("77");
+        QTest::mouseClick(button(IDC_OPEN), Qt::LeftButton);
+        // A file that was opened rewrote every field from the state.
+        EXPECT_EQ(edit(IDC_CUSTOMER_ID)->text(), c.pathShown ? "0" : "77");
+    });
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, c.message);
+    EXPECT_EQ(boxes.boxes[0].caption, "Brevant");
+    EXPECT_EQ(boxes.boxes[0].type, static_cast<unsigned>(MB_OK | MB_ICONERROR));
+    EXPECT_TRUE(ownedByEditor);
+    EXPECT_EQ(inputFieldDuringBox, c.pathShown ? file : "");
+    EXPECT_EQ(dlg.m_values, ConfigValues{});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Messages, EditorRefusedFiles,
+    ::testing::Values(RefusedFile{"Missing", std::nullopt, "abort!", false},
+                      RefusedFile{"Short", Bytes(51, 0xFF), "Length Error!", true},
+                      RefusedFile{"Long", Bytes(53, 0xFF), "Length Error!", true},
+                      RefusedFile{"BadChecksum", Bytes(52, 0x00), "check data error!", true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(EditorFiles, PathsWithNonAsciiNamesAreShownAndUsedAsUtf8)
 {
     const std::string file = path("Grüße.sdx");

@@ -2,6 +2,7 @@
 // the input limit that stops only the user, code-page text, paths in UTF-8.
 #include <QApplication>
 #include <QClipboard>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -60,6 +61,8 @@ TEST_F(DialogFields, ControlsFollowTheTemplateAndEveryLabelFits)
                 ASSERT_NE(qobject_cast<QLineEdit*>(w), nullptr) << i;
             }
         }
+        // The template's font, or the nearest the system has, at 8 points.
+        EXPECT_EQ(QFontInfo(dlg.GetSafeHwnd()->font()).pointSize(), 8);
         // The template's 320 x 212 units and each control's rectangle scale alike.
         const QSize size = dlg.GetSafeHwnd()->size();
         const QRect jpeg = dlg.GetDlgItem(IDC_JPEG_ADDR)->geometry();
@@ -113,6 +116,17 @@ TEST_F(DialogFields, TitlesGoThroughTheCodePageAndPathsStayUtf8)
         dlg.setFieldText(IDC_INPUT_FILE, "/tmp/Gr\xC3\xBC\xC3\x9F" "e.cfg");
         EXPECT_EQ(edit(IDC_INPUT_FILE)->text(), QString::fromUtf8("/tmp/Grüße.cfg"));
         EXPECT_EQ(dlg.getFieldText(IDC_INPUT_FILE, std::nullopt), "/tmp/Gr\xC3\xBC\xC3\x9F" "e.cfg");
+    });
+}
+
+TEST_F(DialogFields, EveryTitleByteSurvivesShowAndTake)
+{
+    runModal(dlg, [&] {
+        for (int b = 1; b < 256; ++b) {
+            const std::string title = std::string("a") + static_cast<char>(b) + "z";
+            dlg.setFieldText(IDC_TITLE_NAME, title);
+            EXPECT_EQ(dlg.getFieldText(IDC_TITLE_NAME, std::nullopt), title) << "byte " << b;
+        }
     });
 }
 

@@ -42,7 +42,8 @@ TEST_P(MessageBoxes, ShowCaptionIconAndButtons)
         bool seen = false;
         handleNextMessageBox([&](QMessageBox& box) {
             seen = true;
-            EXPECT_EQ(box.text(), "Some text");
+            EXPECT_EQ(box.text(), "Some <b>text</b>");
+            EXPECT_EQ(box.textFormat(), Qt::PlainText);
             EXPECT_EQ(box.windowTitle(), c.caption);
             EXPECT_EQ(box.icon(), c.icon);
             QStringList texts;
@@ -63,16 +64,16 @@ TEST_P(MessageBoxes, ShowCaptionIconAndButtons)
 INSTANTIATE_TEST_SUITE_P(
     Kinds, MessageBoxes,
     ::testing::Values(
-        BoxCase{"CommandMessage", [](CWnd& w) { return w.MessageBox("Some text", nullptr, MB_ICONERROR); }, "Tool",
+        BoxCase{"CommandMessage", [](CWnd& w) { return w.MessageBox("Some <b>text</b>", nullptr, MB_ICONERROR); }, "Tool",
                 QMessageBox::Critical, {"OK"}, true},
-        BoxCase{"OwnCaptionNoIcon", [](CWnd& w) { return w.MessageBox("Some text", "Own"); }, "Own",
+        BoxCase{"OwnCaptionNoIcon", [](CWnd& w) { return w.MessageBox("Some <b>text</b>", "Own"); }, "Own",
                 QMessageBox::NoIcon, {"OK"}, true},
-        BoxCase{"FrameworkMessageGetsExclamation", [](CWnd&) { return AfxMessageBox("Some text"); }, "Tool",
+        BoxCase{"FrameworkMessageGetsExclamation", [](CWnd&) { return AfxMessageBox("Some <b>text</b>"); }, "Tool",
                 QMessageBox::Warning, {"OK"}, false},
         BoxCase{"FrameworkMessageKeepsItsIcon",
-                [](CWnd&) { return AfxMessageBox("Some text", MB_ICONINFORMATION); }, "Tool",
+                [](CWnd&) { return AfxMessageBox("Some <b>text</b>", MB_ICONINFORMATION); }, "Tool",
                 QMessageBox::Information, {"OK"}, false},
-        BoxCase{"FrameworkQuestion", [](CWnd&) { return AfxMessageBox("Some text", MB_YESNO); }, "Tool",
+        BoxCase{"FrameworkQuestion", [](CWnd&) { return AfxMessageBox("Some <b>text</b>", MB_YESNO); }, "Tool",
                 QMessageBox::Warning, {"No", "Yes"}, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
