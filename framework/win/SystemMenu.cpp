@@ -56,10 +56,10 @@ bool SystemMenu::belongsToWindow(QObject* object) const {
 }
 
 bool SystemMenu::eventFilter(QObject* watched, QEvent* event) {
-    if (!belongsToWindow(watched) || !m_window->isEnabled() || m_popup) return false;
+    if (!belongsToWindow(watched) || !m_window->isEnabled()) return false;
     // A modal window over this one (a message box, the About box) takes the input.
     if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != m_window) return false;
-    if (event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress && !m_popup) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const Qt::KeyboardModifiers mods =
             key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
@@ -73,11 +73,17 @@ bool SystemMenu::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     if (event->type() == QEvent::ContextMenu) {
+        const auto* menuEvent = static_cast<QContextMenuEvent*>(event);
+        if (menuEvent->reason() != QContextMenuEvent::Mouse) {
+            // The menu keys are this menu's: the window system may follow the key press with a
+            // context-menu request of its own, which no control gets.
+            if (!m_popup) open(m_window->mapToGlobal(QPoint(0, 0)));
+            return true;
+        }
         // The background: the window itself and the statics that take no input.
         const bool background = watched == m_window || qobject_cast<QLabel*>(watched) ||
                                 qobject_cast<QGroupBox*>(watched);
-        const auto* menuEvent = static_cast<QContextMenuEvent*>(event);
-        if (background && menuEvent->reason() == QContextMenuEvent::Mouse) {
+        if (background && !m_popup) {
             open(menuEvent->globalPos());
             return true;
         }

@@ -119,6 +119,7 @@ TEST_F(AboutBox, EditorTakesNoInputWhileItIsOpenAndIsAsBeforeAfterwards)
         EXPECT_TRUE(seen);
         EXPECT_EQ(openAboutBoxes(), 0);
         EXPECT_TRUE(window()->isVisible());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window())) << "the editor is active again";
         EXPECT_EQ(title->text(), "Meter");
     });
     EXPECT_EQ(code, kLeftOpen);

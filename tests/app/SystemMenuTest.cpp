@@ -97,6 +97,12 @@ TEST_F(SystemMenuTest, KeysAndBackgroundClickOpenIt) {
              QApplication::sendEvent(t.field, &e);
          },
          false},
+        {"the window system's context-menu request from the keyboard, in a field",
+         [](SystemMenuTest& t) {
+             QContextMenuEvent e(QContextMenuEvent::Keyboard, QPoint(5, 5), t.field->mapToGlobal(QPoint(5, 5)));
+             QApplication::sendEvent(t.field, &e);
+         },
+         true},
         {"Space alone", [](SystemMenuTest& t) { QTest::keyClick(t.field, Qt::Key_Space); }, false},
         {"Ctrl+Space", [](SystemMenuTest& t) { QTest::keyClick(t.field, Qt::Key_Space, Qt::ControlModifier); }, false},
         {"F10 alone", [](SystemMenuTest& t) { QTest::keyClick(t.field, Qt::Key_F10); }, false},
@@ -133,6 +139,16 @@ TEST_F(SystemMenuTest, ChosenItemsArriveAsSystemCommandsWithTheirNumbers) {
         expected.push_back(id);
     }
     EXPECT_EQ(commands, expected);
+}
+
+TEST_F(SystemMenuTest, MenuKeyFollowedByTheSystemsRequestOpensOnlyTheSystemMenu) {
+    QTest::keyClick(field, Qt::Key_Menu);
+    QMenu* popup = menu->openMenu();
+    ASSERT_NE(popup, nullptr);
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(5, 5), field->mapToGlobal(QPoint(5, 5)));
+    EXPECT_TRUE(QApplication::sendEvent(field, &request));
+    EXPECT_EQ(menu->openMenu(), popup);
+    EXPECT_EQ(QApplication::activePopupWidget(), popup) << "the field opened no menu of its own";
 }
 
 TEST_F(SystemMenuTest, KeyboardChoiceByAccessKey) {
