@@ -10,6 +10,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include "Wnd.h"
+
 bool CMenu::AppendMenu(unsigned flags, unsigned id, const std::string& text) {
     m_items.push_back({flags, flags & MF_SEPARATOR ? 0u : id, flags & MF_SEPARATOR ? std::string() : text});
     return true;
@@ -18,8 +20,8 @@ bool CMenu::AppendMenu(unsigned flags, unsigned id, const std::string& text) {
 SystemMenu::SystemMenu(QWidget* window, std::function<void(unsigned)> sendSysCommand)
     : QObject(window), m_window(window), m_sendSysCommand(std::move(sendSysCommand)) {
     setObjectName(QStringLiteral("brevantSystemMenu"));
-    m_menu.AppendMenu(MF_STRING, SC_MOVE_COMMAND, "&Move");
-    m_menu.AppendMenu(MF_STRING, SC_CLOSE_COMMAND, "&Close\tAlt+F4");
+    m_menu.AppendMenu(MF_STRING, SC_MOVE, "&Move");
+    m_menu.AppendMenu(MF_STRING, SC_CLOSE, "&Close\tAlt+F4");
     // Keys go to the focused control; the application's filter sees them all first.
     qApp->installEventFilter(this);
 }
@@ -55,6 +57,8 @@ bool SystemMenu::belongsToWindow(QObject* object) const {
 
 bool SystemMenu::eventFilter(QObject* watched, QEvent* event) {
     if (!belongsToWindow(watched) || !m_window->isEnabled() || m_popup) return false;
+    // A modal window over this one (a message box, the About box) takes the input.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != m_window) return false;
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const Qt::KeyboardModifiers mods =
@@ -64,10 +68,6 @@ bool SystemMenu::eventFilter(QObject* watched, QEvent* event) {
                            (key->key() == Qt::Key_F10 && mods == Qt::ShiftModifier);
         if (opens) {
             open(m_window->mapToGlobal(QPoint(0, 0)));
-            return true;
-        }
-        if (key->key() == Qt::Key_F4 && mods == Qt::AltModifier) {
-            m_sendSysCommand(SC_CLOSE_COMMAND);
             return true;
         }
         return false;
@@ -87,4 +87,9 @@ bool SystemMenu::eventFilter(QObject* watched, QEvent* event) {
 
 void startSystemMove(QWidget* window) {
     if (QWindow* handle = window ? window->windowHandle() : nullptr) handle->startSystemMove();
+}
+
+CMenu* CWnd::GetSystemMenu(bool /*revert*/) const {
+    SystemMenu* menu = SystemMenu::of(m_hWnd);
+    return menu ? &menu->menu() : nullptr;
 }
