@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 std::string AfxGetModuleFileName(const char* fallback, const std::string& self)

@@ -91,8 +91,61 @@ bool SystemMenu::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
+namespace {
+// Moving a window from the keyboard, where the window manager cannot move it: the arrow
+// keys move it, Enter or a click keeps the place, Escape puts it back.
+class KeyboardMove : public QObject {
+public:
+    explicit KeyboardMove(QWidget* window) : QObject(window), m_window(window), m_start(window->pos()) {
+        setObjectName(QStringLiteral("brevantKeyboardMove"));
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget || widget->window() != m_window) return false;
+        if (event->type() == QEvent::MouseButtonPress) {
+            finish();
+            return false;
+        }
+        if (event->type() != QEvent::KeyPress) return false;
+        const int step = 8;
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Left: m_window->move(m_window->pos() + QPoint(-step, 0)); break;
+        case Qt::Key_Right: m_window->move(m_window->pos() + QPoint(step, 0)); break;
+        case Qt::Key_Up: m_window->move(m_window->pos() + QPoint(0, -step)); break;
+        case Qt::Key_Down: m_window->move(m_window->pos() + QPoint(0, step)); break;
+        case Qt::Key_Escape: m_window->move(m_start); finish(); break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: finish(); break;
+        default: break;
+        }
+        return true;  // the controls take no keys while the window moves
+    }
+
+private:
+    void finish() {
+        qApp->removeEventFilter(this);
+        setParent(nullptr);
+        deleteLater();
+    }
+
+    QWidget* m_window;
+    QPoint m_start;
+};
+}  // namespace
+
+void startKeyboardMove(QWidget* window) {
+    if (window && !window->findChild<QObject*>(QStringLiteral("brevantKeyboardMove"), Qt::FindDirectChildrenOnly))
+        new KeyboardMove(window);
+}
+
 void startSystemMove(QWidget* window) {
-    if (QWindow* handle = window ? window->windowHandle() : nullptr) handle->startSystemMove();
+    if (!window) return;
+    QWindow* handle = window->windowHandle();
+    if (handle && handle->startSystemMove()) return;
+    startKeyboardMove(window);
 }
 
 CMenu* CWnd::GetSystemMenu(bool /*revert*/) const {

@@ -68,5 +68,7 @@ private:
 };
 
 // Default processing of the system command SC_MOVE: the window manager moves the window
-// with the pointer where it can; elsewhere nothing happens.
+// with the pointer where it can; elsewhere it moves from the keyboard.
 void startSystemMove(QWidget* window);
+// The arrow keys move the window until Enter, Escape (back to where it was) or a click.
+void startKeyboardMove(QWidget* window);

@@ -182,6 +182,33 @@ TEST_F(SystemMenuTest, WindowUnderAModalWindowOrDisabledDoesNotOpenIt) {
     EXPECT_NE(menu->openMenu(), nullptr);
 }
 
+TEST_F(SystemMenuTest, KeyboardMoveFollowsTheArrowKeys) {
+    struct Case {
+        const char* label;
+        Qt::Key end;
+        bool kept;
+    };
+    for (const Case c : {Case{"Enter keeps the place", Qt::Key_Return, true},
+                         Case{"Escape puts it back", Qt::Key_Escape, false}}) {
+        SCOPED_TRACE(c.label);
+        const QPoint start = window->pos();
+        startKeyboardMove(window.get());
+        QTest::keyClick(field, Qt::Key_Right);
+        QTest::keyClick(field, Qt::Key_Right);
+        QTest::keyClick(field, Qt::Key_Down);
+        QTest::keyClick(field, Qt::Key_A);
+        EXPECT_EQ(window->pos(), start + QPoint(16, 8));
+        EXPECT_TRUE(field->text().isEmpty()) << "the field took no keys meanwhile";
+        QTest::keyClick(field, c.end);
+        QApplication::processEvents();
+        EXPECT_EQ(window->pos(), c.kept ? start + QPoint(16, 8) : start);
+        // The move has ended: keys reach the controls again.
+        QTest::keyClick(field, Qt::Key_Right);
+        EXPECT_EQ(window->pos(), c.kept ? start + QPoint(16, 8) : start);
+        window->move(start);
+    }
+}
+
 TEST(CMenu, SeparatorCarriesNoNumberOrText) {
     CMenu m;
     m.AppendMenu(MF_SEPARATOR, 99, "ignored");
