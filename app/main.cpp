@@ -1,25 +1,10 @@
-// Starts the editor: names the program after its executable, runs the editor
-// dialog modally and ends when it closes.
-#include <QApplication>
+// The program: its one application object and the framework's entry.
+#include "AppEntry.h"
+#include "CConfigEditorApp.h"
 
-#include <filesystem>
-#include <system_error>
-
-#include "ConfigEditorDlg.h"
-#include "ModuleNames.h"
-#include "WinApp.h"
+CConfigEditorApp theApp;
 
 int main(int argc, char* argv[])
 {
-    QApplication qapp(argc, argv);
-    std::error_code ec;
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    AfxSetAppName(deriveModuleNames(ec ? std::string(argv[0]) : exe.string()).programName);
-
-    CWinApp app;
-    CConfigEditorDlg dlg;
-    app.m_pMainWnd = &dlg;
-    dlg.DoModal();
-    app.m_pMainWnd = nullptr;
-    return 0;
+    return AfxWinMain(argc, argv);
 }

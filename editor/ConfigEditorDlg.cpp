@@ -1,11 +1,20 @@
 #include "ConfigEditorDlg.h"
 
+#include <QPainter>
+#include <QWidget>
+
+#include "CAboutBox.h"
 #include "EditorExchange.h"
 #include "FileCommands.h"
 #include "FileDialog.h"
+#include "IconPlacement.h"
+#include "ProgramIcon.h"
+#include "StringTable.h"
+#include "SystemMenu.h"
 #include "resource.h"
 
-CConfigEditorDlg::CConfigEditorDlg(CWnd* parent) : CDialog(IDD_CONFIG_EDITOR, parent)
+CConfigEditorDlg::CConfigEditorDlg(CWnd* parent)
+    : CDialog(IDD_CONFIG_EDITOR, parent), m_icon(AfxLoadIcon(IDI_PROGRAM))
 {
     SetPathField(IDC_INPUT_FILE);
     SetPathField(IDC_OUTPUT_FILE);
@@ -35,17 +44,46 @@ void CConfigEditorDlg::DoDataExchange(CDataExchange* pDX)
 bool CConfigEditorDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+
+    // The About entry goes after the system menu's own items.
+    if (CMenu* sysMenu = GetSystemMenu(false)) {
+        const std::string about = AfxLoadString(IDS_ABOUT_MENU);
+        if (!about.empty()) {
+            sysMenu->AppendMenu(MF_SEPARATOR);
+            sysMenu->AppendMenu(MF_STRING, IDM_ABOUT, about);
+        }
+    }
+
+    // One icon serves as the big and the small window icon.
+    SetIcon(m_icon, true);
+    SetIcon(m_icon, false);
     return true;
 }
 
-void CConfigEditorDlg::OnSysCommand(unsigned, long)
+void CConfigEditorDlg::OnSysCommand(unsigned nID, long)
 {
-    Default();
+    if ((nID & 0xFFF0) == IDM_ABOUT) {
+        CAboutBox about;
+        about.DoModal();
+    } else {
+        Default();
+    }
 }
 
 void CConfigEditorDlg::OnPaint()
 {
-    Default();
+    if (!IsIconic()) {
+        Default();
+        return;
+    }
+    // Minimised: the icon centred on the erased background.
+    QWidget* window = GetSafeHwnd();
+    QPainter painter(window);
+    const QRect client = window->rect();
+    painter.fillRect(client, window->palette().window());
+    const int x = minimisedIconOffset(client.width(), kStandardIconSize);
+    const int y = minimisedIconOffset(client.height(), kStandardIconSize);
+    m_icon.paint(&painter, QRect(x, y, kStandardIconSize, kStandardIconSize));
 }
 
 QIcon CConfigEditorDlg::OnQueryDragIcon()

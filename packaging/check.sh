@@ -12,7 +12,6 @@ trap 'rm -rf "$tmp"' EXIT
 fail() { echo "packaging check FAILED: $*" >&2; exit 1; }
 ok() { echo "packaging check ok: $*"; }
 cache_value() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
-has_target() { [[ -d $build/$1/CMakeFiles/$2.dir ]]; }
 # quiet CMD...: runs CMD; any output (a warning too) or a failure fails the check.
 quiet() {
   local out
@@ -29,9 +28,8 @@ root=$tmp/root
 DESTDIR=$root cmake --install "$build" --prefix /usr >"$tmp/install.log" || { cat "$tmp/install.log"; fail "cmake --install"; }
 usr=$root/usr
 expected=(bin/brevant-cfg share/man/man1/brevant-cfg.1.gz)
-has_target app Brevant && expected+=(bin/Brevant)
 if [[ $gui == ON ]]; then
-  expected+=("share/applications/$app_id.desktop" "share/metainfo/$app_id.metainfo.xml"
+  expected+=(bin/Brevant "share/applications/$app_id.desktop" "share/metainfo/$app_id.metainfo.xml"
              "share/mime/packages/$app_id.xml")
   for size in 16 32 48; do expected+=("share/icons/hicolor/${size}x$size/apps/$app_id.png"); done
 fi
@@ -96,7 +94,7 @@ deb=$tmp/deb/brevant_${version}_$(dpkg --print-architecture).deb
 [[ $(dpkg-deb -f "$deb" Version) == "$version" ]] || fail "package version is not $version"
 depends=$(dpkg-deb -f "$deb" Depends)
 [[ $depends == *libc6* ]] || fail "Depends not filled in from the linked libraries: '$depends'"
-if [[ -f $usr/bin/Brevant ]]; then
+if [[ $gui == ON ]]; then
   [[ $depends == *libqt6widgets6* ]] || fail "Depends lacks the Qt widgets library: '$depends'"
 fi
 ok "$(basename "$deb"): Depends: $depends"

@@ -3,7 +3,7 @@
 
 const DialogTemplate* findDialogTemplate(int id)
 {
-    for (const DialogTemplate* t : {&editorDialogTemplate()}) {
+    for (const DialogTemplate* t : {&editorDialogTemplate(), &aboutBoxTemplate()}) {
         if (t->id == id)
             return t;
     }

@@ -4,3 +4,4 @@
 #include "DialogTemplate.h"
 
 const DialogTemplate& editorDialogTemplate();
+const DialogTemplate& aboutBoxTemplate();

@@ -1,5 +1,6 @@
 #include "Dialog.h"
 
+#include <QApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QScreen>
@@ -69,6 +70,10 @@ int CDialog::DoModal()
         m_loop = nullptr;
     }
     window->hide();
+    // The owner takes the activation back when the dialog had it (or nothing has it now).
+    if (owner && owner->isVisible() &&
+        (!QApplication::activeWindow() || QApplication::activeWindow() == window))
+        owner->activateWindow();
     m_hWnd = nullptr;
     delete window;
     return m_result;

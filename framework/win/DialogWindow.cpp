@@ -10,6 +10,7 @@
 #include "DialogKeyboard.h"
 #include "FieldEdit.h"
 #include "ProgramIcon.h"
+#include "SystemMenu.h"
 #include "resource.h"
 
 namespace {
@@ -79,9 +80,14 @@ DialogWindow::DialogWindow(CDialog& dialog, const DialogTemplate& t, QWidget* ow
     for (const DialogItem& item : t.items) {
         QWidget* w = makeControl(item);
         w->setGeometry(m_units.toPixels(item.x, item.y, item.cx, item.cy));
+        // An icon static takes the size of its icon, whatever the template says.
+        if (auto* label = qobject_cast<QLabel*>(w); label && !label->pixmap().isNull())
+            label->resize(label->pixmap().size());
         w->installEventFilter(keyboard);
         m_controls.push_back({w, &item});
     }
+    if (t.style & WS_SYSMENU)
+        new SystemMenu(this, [this](unsigned id) { m_dialog.DeliverMessage(WM_SYSCOMMAND, id); });
 }
 
 QWidget* DialogWindow::makeControl(const DialogItem& item)
@@ -119,7 +125,7 @@ QWidget* DialogWindow::makeControl(const DialogItem& item)
         auto* label = new QLabel(this);
         if ((item.style & SS_TYPEMASK) == SS_ICON) {
             // An icon static shows the icon at the standard icon size.
-            label->setPixmap(AfxLoadIcon(item.imageId).pixmap(32, 32));
+            label->setPixmap(AfxLoadIcon(item.imageId).pixmap(kStandardIconSize, kStandardIconSize));
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         } else {
             label->setText(staticText(item));

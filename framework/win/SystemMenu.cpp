@@ -10,6 +10,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include "Wnd.h"
+
 bool CMenu::AppendMenu(unsigned flags, unsigned id, const std::string& text) {
     m_items.push_back({flags, flags & MF_SEPARATOR ? 0u : id, flags & MF_SEPARATOR ? std::string() : text});
     return true;
@@ -18,8 +20,8 @@ bool CMenu::AppendMenu(unsigned flags, unsigned id, const std::string& text) {
 SystemMenu::SystemMenu(QWidget* window, std::function<void(unsigned)> sendSysCommand)
     : QObject(window), m_window(window), m_sendSysCommand(std::move(sendSysCommand)) {
     setObjectName(QStringLiteral("brevantSystemMenu"));
-    m_menu.AppendMenu(MF_STRING, SC_MOVE_COMMAND, "&Move");
-    m_menu.AppendMenu(MF_STRING, SC_CLOSE_COMMAND, "&Close\tAlt+F4");
+    m_menu.AppendMenu(MF_STRING, SC_MOVE, "&Move");
+    m_menu.AppendMenu(MF_STRING, SC_CLOSE, "&Close\tAlt+F4");
     // Keys go to the focused control; the application's filter sees them all first.
     qApp->installEventFilter(this);
 }
@@ -54,8 +56,10 @@ bool SystemMenu::belongsToWindow(QObject* object) const {
 }
 
 bool SystemMenu::eventFilter(QObject* watched, QEvent* event) {
-    if (!belongsToWindow(watched) || !m_window->isEnabled() || m_popup) return false;
-    if (event->type() == QEvent::KeyPress) {
+    if (!belongsToWindow(watched) || !m_window->isEnabled()) return false;
+    // A modal window over this one (a message box, the About box) takes the input.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != m_window) return false;
+    if (event->type() == QEvent::KeyPress && !m_popup) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const Qt::KeyboardModifiers mods =
             key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
@@ -66,18 +70,20 @@ bool SystemMenu::eventFilter(QObject* watched, QEvent* event) {
             open(m_window->mapToGlobal(QPoint(0, 0)));
             return true;
         }
-        if (key->key() == Qt::Key_F4 && mods == Qt::AltModifier) {
-            m_sendSysCommand(SC_CLOSE_COMMAND);
-            return true;
-        }
         return false;
     }
     if (event->type() == QEvent::ContextMenu) {
+        const auto* menuEvent = static_cast<QContextMenuEvent*>(event);
+        if (menuEvent->reason() != QContextMenuEvent::Mouse) {
+            // The menu keys are this menu's: the window system may follow the key press with a
+            // context-menu request of its own, which no control gets.
+            if (!m_popup) open(m_window->mapToGlobal(QPoint(0, 0)));
+            return true;
+        }
         // The background: the window itself and the statics that take no input.
         const bool background = watched == m_window || qobject_cast<QLabel*>(watched) ||
                                 qobject_cast<QGroupBox*>(watched);
-        const auto* menuEvent = static_cast<QContextMenuEvent*>(event);
-        if (background && menuEvent->reason() == QContextMenuEvent::Mouse) {
+        if (background && !m_popup) {
             open(menuEvent->globalPos());
             return true;
         }
@@ -85,6 +91,64 @@ bool SystemMenu::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
+namespace {
+// Moving a window from the keyboard, where the window manager cannot move it: the arrow
+// keys move it, Enter or a click keeps the place, Escape puts it back.
+class KeyboardMove : public QObject {
+public:
+    explicit KeyboardMove(QWidget* window) : QObject(window), m_window(window), m_start(window->pos()) {
+        setObjectName(QStringLiteral("brevantKeyboardMove"));
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget || widget->window() != m_window) return false;
+        if (event->type() == QEvent::MouseButtonPress) {
+            finish();
+            return false;
+        }
+        if (event->type() != QEvent::KeyPress) return false;
+        const int step = 8;
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Left: m_window->move(m_window->pos() + QPoint(-step, 0)); break;
+        case Qt::Key_Right: m_window->move(m_window->pos() + QPoint(step, 0)); break;
+        case Qt::Key_Up: m_window->move(m_window->pos() + QPoint(0, -step)); break;
+        case Qt::Key_Down: m_window->move(m_window->pos() + QPoint(0, step)); break;
+        case Qt::Key_Escape: m_window->move(m_start); finish(); break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: finish(); break;
+        default: break;
+        }
+        return true;  // the controls take no keys while the window moves
+    }
+
+private:
+    void finish() {
+        qApp->removeEventFilter(this);
+        setParent(nullptr);
+        deleteLater();
+    }
+
+    QWidget* m_window;
+    QPoint m_start;
+};
+}  // namespace
+
+void startKeyboardMove(QWidget* window) {
+    if (window && !window->findChild<QObject*>(QStringLiteral("brevantKeyboardMove"), Qt::FindDirectChildrenOnly))
+        new KeyboardMove(window);
+}
+
 void startSystemMove(QWidget* window) {
-    if (QWindow* handle = window ? window->windowHandle() : nullptr) handle->startSystemMove();
+    if (!window) return;
+    QWindow* handle = window->windowHandle();
+    if (handle && handle->startSystemMove()) return;
+    startKeyboardMove(window);
+}
+
+CMenu* CWnd::GetSystemMenu(bool /*revert*/) const {
+    SystemMenu* menu = SystemMenu::of(m_hWnd);
+    return menu ? &menu->menu() : nullptr;
 }

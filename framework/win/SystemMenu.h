@@ -1,29 +1,26 @@
 // A window's own system menu. Linux window managers keep their window menu to themselves,
 // so a framework window with a system menu gets one of its own: Move and Close, then what
 // the program appends. It opens from Alt+Space, the Menu key, Shift+F10 and a right click on
-// the window's background; Alt+F4 is its Close. A chosen item reaches the window as the
-// system command with the item's number.
+// the window's background. A chosen item reaches the window as the system command with
+// the item's number.
 #pragma once
 
+#include <QMenu>
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
+
+#include "WinDefs.h"
 
 #include <functional>
 #include <string>
 #include <vector>
 
-class QMenu;
 class QWidget;
 
 enum : unsigned {
     MF_STRING = 0x0000,
     MF_SEPARATOR = 0x0800,
-};
-
-enum : unsigned {
-    SC_MOVE_COMMAND = 0xF010,
-    SC_CLOSE_COMMAND = 0xF060,
 };
 
 // The items of a menu, in order.
@@ -71,5 +68,7 @@ private:
 };
 
 // Default processing of the system command SC_MOVE: the window manager moves the window
-// with the pointer where it can; elsewhere nothing happens.
+// with the pointer where it can; elsewhere it moves from the keyboard.
 void startSystemMove(QWidget* window);
+// The arrow keys move the window until Enter, Escape (back to where it was) or a click.
+void startKeyboardMove(QWidget* window);

@@ -18,6 +18,9 @@ public:
 
     virtual bool InitInstance() { return false; }
 
+    // The help command: starts the help viewer at the topic of what is in front (AppHelp.cpp).
+    void OnHelp();
+
     CWnd* m_pMainWnd = nullptr;  // the window that runs the program, while it runs
 };
 

@@ -12,6 +12,7 @@ enum : unsigned {
 };
 
 enum : unsigned {
+    SC_MOVE = 0xF010,
     SC_CLOSE = 0xF060,
 };
 

@@ -9,6 +9,7 @@
 #include "MessageBoxes.h"
 #include "ModuleNames.h"
 #include "StringTable.h"
+#include "SystemMenu.h"
 #include "WinApp.h"
 #include "resource.h"
 
@@ -122,6 +123,8 @@ std::intptr_t CWnd::DefWindowProc(const Message& msg)
 {
     if (msg.message == WM_SYSCOMMAND && (msg.wParam & 0xFFF0) == SC_CLOSE)
         return SendMessage(WM_CLOSE);
+    if (msg.message == WM_SYSCOMMAND && (msg.wParam & 0xFFF0) == SC_MOVE)
+        startSystemMove(m_hWnd);
     return 0;
 }
 

@@ -6,6 +6,8 @@
 
 #include "CmdTarget.h"
 
+class CMenu;
+class QIcon;
 class QWidget;
 
 // A control's id is kept on its widget.
@@ -30,6 +32,12 @@ public:
 
     // A modal box over this window; no caption: the program's name. Returns the button.
     int MessageBox(const std::string& text, const char* caption = nullptr, unsigned type = MB_OK);
+
+    // The window's own system menu (SystemMenu.h), or nullptr when it has none.
+    CMenu* GetSystemMenu(bool revert) const;
+    // WM_SETICON: the window's big (title bar, task switcher) or small icon (WindowIcons.cpp).
+    void SetIcon(const QIcon& icon, bool bigIcon);
+    bool IsIconic() const;
 
     // Handles a message now, through the maps (or default processing when no map
     // has an entry). Exceptions from handlers pass through to the caller.

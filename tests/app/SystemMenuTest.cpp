@@ -97,6 +97,12 @@ TEST_F(SystemMenuTest, KeysAndBackgroundClickOpenIt) {
              QApplication::sendEvent(t.field, &e);
          },
          false},
+        {"the window system's context-menu request from the keyboard, in a field",
+         [](SystemMenuTest& t) {
+             QContextMenuEvent e(QContextMenuEvent::Keyboard, QPoint(5, 5), t.field->mapToGlobal(QPoint(5, 5)));
+             QApplication::sendEvent(t.field, &e);
+         },
+         true},
         {"Space alone", [](SystemMenuTest& t) { QTest::keyClick(t.field, Qt::Key_Space); }, false},
         {"Ctrl+Space", [](SystemMenuTest& t) { QTest::keyClick(t.field, Qt::Key_Space, Qt::ControlModifier); }, false},
         {"F10 alone", [](SystemMenuTest& t) { QTest::keyClick(t.field, Qt::Key_F10); }, false},
@@ -122,7 +128,7 @@ TEST_F(SystemMenuTest, ChosenItemsArriveAsSystemCommandsWithTheirNumbers) {
     menu->menu().AppendMenu(MF_SEPARATOR);
     menu->menu().AppendMenu(MF_STRING, 16, "&About Brevant...");
     // Action index in the popup (the separator is index 2) and the number it must send.
-    const std::pair<int, unsigned> items[] = {{0, SC_MOVE_COMMAND}, {1, SC_CLOSE_COMMAND}, {3, 16}};
+    const std::pair<int, unsigned> items[] = {{0, SC_MOVE}, {1, SC_CLOSE}, {3, 16}};
     std::vector<unsigned> expected;
     for (const auto& [index, id] : items) {
         QMenu* popup = menu->open(QPoint(0, 0));
@@ -133,6 +139,16 @@ TEST_F(SystemMenuTest, ChosenItemsArriveAsSystemCommandsWithTheirNumbers) {
         expected.push_back(id);
     }
     EXPECT_EQ(commands, expected);
+}
+
+TEST_F(SystemMenuTest, MenuKeyFollowedByTheSystemsRequestOpensOnlyTheSystemMenu) {
+    QTest::keyClick(field, Qt::Key_Menu);
+    QMenu* popup = menu->openMenu();
+    ASSERT_NE(popup, nullptr);
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(5, 5), field->mapToGlobal(QPoint(5, 5)));
+    EXPECT_TRUE(QApplication::sendEvent(field, &request));
+    EXPECT_EQ(menu->openMenu(), popup);
+    EXPECT_EQ(QApplication::activePopupWidget(), popup) << "the field opened no menu of its own";
 }
 
 TEST_F(SystemMenuTest, KeyboardChoiceByAccessKey) {
@@ -147,15 +163,50 @@ TEST_F(SystemMenuTest, KeyboardChoiceByAccessKey) {
     EXPECT_EQ(menu->openMenu(), nullptr);
 }
 
-TEST_F(SystemMenuTest, AltF4IsCloseAndDisabledWindowTakesNoKeys) {
-    QTest::keyClick(field, Qt::Key_F4, Qt::AltModifier);
-    EXPECT_EQ(commands, std::vector<unsigned>{SC_CLOSE_COMMAND});
-    commands.clear();
-    window->setEnabled(false);
-    QTest::keyClick(window.get(), Qt::Key_F4, Qt::AltModifier);
-    QTest::keyClick(window.get(), Qt::Key_Space, Qt::AltModifier);
-    EXPECT_TRUE(commands.empty());
+TEST_F(SystemMenuTest, WindowUnderAModalWindowOrDisabledDoesNotOpenIt) {
+    QWidget box;
+    box.setWindowModality(Qt::ApplicationModal);
+    box.show();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::activeModalWidget(), &box);
+    QTest::keyClick(field, Qt::Key_Space, Qt::AltModifier);
     EXPECT_EQ(menu->openMenu(), nullptr);
+    box.close();
+    QApplication::processEvents();
+
+    window->setEnabled(false);
+    QTest::keyClick(window.get(), Qt::Key_Space, Qt::AltModifier);
+    EXPECT_EQ(menu->openMenu(), nullptr);
+    window->setEnabled(true);
+    QTest::keyClick(field, Qt::Key_Space, Qt::AltModifier);
+    EXPECT_NE(menu->openMenu(), nullptr);
+}
+
+TEST_F(SystemMenuTest, KeyboardMoveFollowsTheArrowKeys) {
+    struct Case {
+        const char* label;
+        Qt::Key end;
+        bool kept;
+    };
+    for (const Case c : {Case{"Enter keeps the place", Qt::Key_Return, true},
+                         Case{"Escape puts it back", Qt::Key_Escape, false}}) {
+        SCOPED_TRACE(c.label);
+        const QPoint start = window->pos();
+        startKeyboardMove(window.get());
+        QTest::keyClick(field, Qt::Key_Right);
+        QTest::keyClick(field, Qt::Key_Right);
+        QTest::keyClick(field, Qt::Key_Down);
+        QTest::keyClick(field, Qt::Key_A);
+        EXPECT_EQ(window->pos(), start + QPoint(16, 8));
+        EXPECT_TRUE(field->text().isEmpty()) << "the field took no keys meanwhile";
+        QTest::keyClick(field, c.end);
+        QApplication::processEvents();
+        EXPECT_EQ(window->pos(), c.kept ? start + QPoint(16, 8) : start);
+        // The move has ended: keys reach the controls again.
+        QTest::keyClick(field, Qt::Key_Right);
+        EXPECT_EQ(window->pos(), c.kept ? start + QPoint(16, 8) : start);
+        window->move(start);
+    }
 }
 
 TEST(CMenu, SeparatorCarriesNoNumberOrText) {
