@@ -1,7 +1,9 @@
 #include "CConfigEditorApp.h"
 
-#include "ConfigEditorDlg.h"
+#include "CConfigEditorDlg.h"
 #include "resource.h"
+
+#include <QGuiApplication>
 
 // No name of its own: the framework names the program after its executable.
 CConfigEditorApp::CConfigEditorApp() = default;
@@ -21,6 +23,8 @@ bool CConfigEditorApp::InitInstance()
 {
     // The OLE control container and the 3-D control library are Windows facilities;
     // neither template holds an OLE control and Qt draws its own look, so neither is needed.
+    // Lets desktops (Wayland above all) tie the window to the installed desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.brevant.Brevant"));
     CConfigEditorDlg dlg;
     m_pMainWnd = &dlg;
     dlg.DoModal();

@@ -15,7 +15,7 @@
 
 #include "AppHelp.h"
 #include "CConfigEditorApp.h"
-#include "ConfigEditorDlg.h"
+#include "CConfigEditorDlg.h"
 #include "DialogWindow.h"
 #include "HelpLauncher.h"
 #include "ModalTestSupport.h"

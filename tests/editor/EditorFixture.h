@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ConfigEditorDlg.h"
+#include "CConfigEditorDlg.h"
 #include "ModalTestSupport.h"
 #include "ModuleNames.h"
 #include "WinApp.h"

@@ -1,4 +1,4 @@
-#include "ConfigEditorDlg.h"
+#include "CConfigEditorDlg.h"
 
 #include <QPainter>
 #include <QWidget>
