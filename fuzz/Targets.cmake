@@ -4,3 +4,7 @@
 brevant_fuzz_target(record RecordFuzzer.cpp LIBS brevant_record)
 brevant_fuzz_target(number_rules NumberRuleFuzzer.cpp LIBS brevant_exchange)
 brevant_fuzz_target(open OpenFuzzer.cpp LIBS brevant_record)
+if(TARGET brevant_cfg_lib)
+  find_package(CLI11 REQUIRED)
+  brevant_fuzz_target(cfg_args CfgArgsFuzzer.cpp LIBS brevant_cfg_lib brevant_version CLI11::CLI11)
+endif()
