@@ -5,7 +5,9 @@
 #include <cerrno>
 #include <cstring>
 #include <algorithm>
+#include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <set>
@@ -83,6 +85,21 @@ std::set<std::string> namesIn(const TempFolder& folder) {
     return {names.begin(), names.end()};
 }
 
+// Every entry of the folder: a link as "-> target", a file as its bytes.
+std::map<std::string, std::string> snapshot(const TempFolder& folder) {
+    std::map<std::string, std::string> entries;
+    for (const std::string& name : folder.names()) {
+        const std::filesystem::path path = folder.path(name);
+        if (std::filesystem::is_symlink(path)) {
+            entries[name] = "-> " + std::filesystem::read_symlink(path).string();
+        } else {
+            const Bytes bytes = readBytes(path);
+            entries[name] = std::string(bytes.begin(), bytes.end());
+        }
+    }
+    return entries;
+}
+
 class OpenScenario : public Scenario {
 public:
     explicit OpenScenario(Bytes contents, const char* name) : m_contents(std::move(contents)), m_name(name) {}
@@ -157,13 +174,18 @@ private:
 
 class SaveAsScenario : public Scenario {
 public:
-    // With `existing`, the target holds those bytes before the command.
-    SaveAsScenario(std::optional<Bytes> existing, const char* name) : m_existing(std::move(existing)), m_name(name) {}
+    // With `existing`, the target holds those bytes before the command; with `throughLink`,
+    // the chosen name is a symbolic link to the file that holds them.
+    SaveAsScenario(std::optional<Bytes> existing, bool throughLink, const char* name)
+        : m_existing(std::move(existing)), m_throughLink(throughLink), m_name(name) {}
     const char* name() const override { return m_name; }
 
     void prepare(const TempFolder& folder, FakeEditorWindow& window) override {
         m_path = folder.path("out.cfg");
-        if (m_existing) writeBytes(m_path, *m_existing);
+        m_written = m_throughLink ? "real.cfg" : "out.cfg";
+        if (m_existing) writeBytes(folder.path(m_written), *m_existing);
+        if (m_throughLink) std::filesystem::create_symlink("real.cfg", m_path);
+        m_before = snapshot(folder);
         window.answers = {m_path};
         window.fields["title"] = "typed title";
         window.fields["keyAddr"] = "123456";
@@ -187,7 +209,6 @@ public:
         EXPECT_EQ(state.m_outputPath, m_path);
         EXPECT_EQ(Bytes(state.m_record.begin(), state.m_record.end()), storedBytes(taken));
 
-        const std::set<std::string> onlyTarget{"out.cfg"};
         const std::vector<std::string> throughWrite = {"takeState", "chooseFile(save)"};
         std::vector<std::string> throughShow = throughWrite;
         throughShow.push_back("showState");
@@ -215,25 +236,28 @@ public:
         case Outcome::success:
             EXPECT_EQ(window.calls, throughShow);
             expectFieldsShow(window, state);
-            EXPECT_EQ(namesIn(folder), onlyTarget);
-            EXPECT_EQ(readBytes(m_path), storedBytes(taken));
+            // Only the target's bytes changed; a link still points where it did.
+            std::map<std::string, std::string> expected = m_before;
+            const Bytes record = storedBytes(taken);
+            // Told that the chosen name does not exist, the command rightly creates it.
+            const bool nameReportedMissing = f.call == Call::lstat && f.nth == 1 && f.osError == ENOENT;
+            expected[nameReportedMissing ? "out.cfg" : m_written] = std::string(record.begin(), record.end());
+            EXPECT_EQ(snapshot(folder), expected);
             break;
         }
     }
 
 private:
     void expectTargetUntouched(const TempFolder& folder) const {
-        if (m_existing) {
-            EXPECT_EQ(namesIn(folder), std::set<std::string>{"out.cfg"});
-            EXPECT_EQ(readBytes(m_path), *m_existing) << "the old file was damaged";
-        } else {
-            EXPECT_TRUE(namesIn(folder).empty()) << "a file was left behind";
-        }
+        EXPECT_EQ(snapshot(folder), m_before) << "a file was damaged or left behind";
     }
 
     std::optional<Bytes> m_existing;
+    bool m_throughLink;
     const char* m_name;
     std::string m_path;
+    std::string m_written;   // the name whose bytes a save replaces
+    std::map<std::string, std::string> m_before;
 };
 
 struct Bench {
@@ -315,8 +339,10 @@ INSTANTIATE_TEST_SUITE_P(
     Commands, FileCommandFault,
     ::testing::Values(std::make_shared<OpenScenario>(storedBytes(valuesInFile()), "OpenRecord"),
                       std::make_shared<OpenScenario>(Bytes(53, 0xFF), "OpenWrongLength"),
-                      std::make_shared<SaveAsScenario>(std::nullopt, "SaveAsNewFile"),
-                      std::make_shared<SaveAsScenario>(storedBytes(valuesInFile()), "SaveAsReplacingFile")),
+                      std::make_shared<SaveAsScenario>(std::nullopt, false, "SaveAsNewFile"),
+                      std::make_shared<SaveAsScenario>(storedBytes(valuesInFile()), false, "SaveAsReplacingFile"),
+                      std::make_shared<SaveAsScenario>(storedBytes(valuesInFile()), true, "SaveAsThroughLink"),
+                      std::make_shared<SaveAsScenario>(std::nullopt, true, "SaveAsThroughDanglingLink")),
     [](const auto& info) { return std::string(info.param->name()); });
 
 }  // namespace
