@@ -13,7 +13,7 @@ jobs=${BREVANT_JOBS:-$(nproc)}
 
 targets=("$@")
 if ((${#targets[@]} == 0)); then
-  mapfile -t targets < <(sed -n 's/^brevant_fuzz_target(\([a-z_]*\) .*/\1/p' "$here/fuzz/Targets.cmake")
+  mapfile -t targets < <(sed -n 's/^ *brevant_fuzz_target(\([a-z_]*\) .*/\1/p' "$here/fuzz/Targets.cmake")
 fi
 
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER="$cxx" \
