@@ -5,8 +5,6 @@
 // stays open.
 //
 // Every argument is kept inside the work folder: "/" becomes "_", so no path leaves it.
-#include <CLI/CLI.hpp>
-
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -19,9 +17,8 @@
 #include <string>
 #include <vector>
 
-#define main brevantCfgMain
-#include "../tools/main.cpp"
-#undef main
+#include "CommandLine.h"
+#include "ExitStatus.h"
 
 #include "../tests/record/TempFolder.h"
 #include "ConfigRecord.h"
@@ -100,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     DiscardBuffer discard;
     std::streambuf* const out = std::cout.rdbuf(&discard);
     std::streambuf* const err = std::cerr.rdbuf(&discard);
-    const int status = brevantCfgMain(static_cast<int>(arguments.size()), argv.data());
+    const int status = runCommandLine(static_cast<int>(arguments.size()), argv.data());
     std::cout.rdbuf(out);
     std::cerr.rdbuf(err);
     std::cout.clear();
