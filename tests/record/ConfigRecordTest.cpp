@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ConfigRecord.h"
+#include "WorkedExample.h"
 
 namespace {
 
@@ -51,17 +52,6 @@ const Bytes kExampleStored = {
     0x01, 0x00, 0x00, 0x00,                                      // jpegAddr -2
     0xEF, 0xF9, 0xFF, 0xFF,                                      // checksum 0x610
 };
-
-ConfigValues exampleValues() {
-    ConfigValues v;
-    v.titleName = "abc";
-    v.customerId = 1000;
-    v.keyAddr = 65536;
-    v.hwType = 2;
-    v.style = 1;
-    v.jpegAddr = -2;
-    return v;
-}
 
 TEST(ConfigRecord, WorkedExampleEncodesByteForByte) {
     Bytes record;

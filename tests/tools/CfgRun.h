@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "ConfigRecord.h"
+#include "../record/WorkedExample.h"
 
 extern char** environ;
 
@@ -42,18 +43,6 @@ inline std::string storedRecord(const ConfigValues& values) {
     std::uint8_t record[ConfigRecord::kSize];
     encodeRecord(values, record);
     return std::string(reinterpret_cast<const char*>(record), sizeof record);
-}
-
-// The worked example of the record format: "abc", 1000, 65536, 2, 1, -2.
-inline ConfigValues exampleValues() {
-    ConfigValues v;
-    v.titleName = "abc";
-    v.customerId = 1000;
-    v.keyAddr = 65536;
-    v.hwType = 2;
-    v.style = 1;
-    v.jpegAddr = -2;
-    return v;
 }
 
 // A fresh folder per test, removed with everything in it afterwards.
